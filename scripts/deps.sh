@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Kelvarin needs to build, run and test, and only those missing.
+set -euo pipefail
+
+packages=(
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-image-formats-plugins libgl-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    fonts-liberation fonts-dejavu-core
+    cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+    xvfb xauth sox
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+"${sudo_cmd[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <cmath>
+
+// Geometry is kept in twips (1440 to the inch) as floats; pixels exist only when painting.
+inline constexpr float TwipsPerPixel = 15.0f; // 96 dots per inch
+inline constexpr float TwipsPerPoint = 20.0f;
+
+inline int toPixels(float twips) { return static_cast<int>(std::lround(twips / TwipsPerPixel)); }
+inline float toTwips(double pixels) { return static_cast<float>(pixels) * TwipsPerPixel; }
+
+inline QColor rgb(int r, int g, int b) { return QColor(r, g, b); }
+
+// A font as the screens' design tables give it: face, size in points, bold or not.
+struct FontSpec {
+    QString name = "MS Sans Serif";
+    float size = 8.25f;
+    bool bold = false;
+};
+
+// Point sizes become pixel sizes through the same twips factor, so text keeps its place in a box
+// whatever the screen's own dots per inch.
+inline QFont toQFont(const FontSpec &spec)
+{
+    QFont font(spec.name);
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(spec.size * TwipsPerPoint / TwipsPerPixel))));
+    font.setBold(spec.bold);
+    return font;
+}

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and runs every test.
+# With SANITIZE=1 it builds into build-asan with AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/deps.sh
+if [ "${SANITIZE:-0}" = 1 ]; then
+    dir=build-asan
+    scripts/build.sh "$dir" -DCMAKE_BUILD_TYPE=Debug -DKELVARIN_SANITIZE=ON
+    export ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+else
+    dir=build
+    scripts/build.sh "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+fi
+scripts/cups-queue.sh || echo "No CUPS queue could be set up; the real-printer tests will be skipped."
+cd "$dir"
+ctest --output-on-failure -j2

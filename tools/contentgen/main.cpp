@@ -1,0 +1,11 @@
+#include <QDir>
+#include <QGuiApplication>
+
+int main(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    if (argc != 3)
+        return 2;
+    QDir().mkpath(QString::fromLocal8Bit(argv[2]));
+    return 0;
+}
