@@ -7,7 +7,8 @@
 #include <string>
 
 // An array with fixed index bounds; an index outside them throws IndexError.
-template <class T, int Low, int High> class BoundedArray {
+template <class T, int Low, int High> class BoundedArray
+{
 public:
     T &operator[](int index) { return m_items[checked(index)]; }
     const T &operator[](int index) const { return m_items[checked(index)]; }

@@ -6,19 +6,22 @@
 // Failures that the program's few error-trapping handlers catch and turn into their fixed messages.
 
 // A file could not be opened, read past its end, held an unreadable value, or could not be written.
-class FileError : public std::runtime_error {
+class FileError : public std::runtime_error
+{
 public:
     using std::runtime_error::runtime_error;
 };
 
 // A printer operation failed: no default printer, the job could not start, or the driver refused.
-class PrinterError : public std::runtime_error {
+class PrinterError : public std::runtime_error
+{
 public:
     using std::runtime_error::runtime_error;
 };
 
 // An index outside the range a program-wide array was declared with.
-class IndexError : public std::out_of_range {
+class IndexError : public std::out_of_range
+{
 public:
     using std::out_of_range::out_of_range;
 };

@@ -6,7 +6,8 @@ enum class MsgButtons { Ok, OkCancel };
 enum class MsgResult { Ok, Cancel };
 
 // Modal message boxes, behind an interface so tests can answer them from a script.
-class MessageBoxes {
+class MessageBoxes
+{
 public:
     virtual ~MessageBoxes() = default;
     virtual MsgResult show(const QString &text, MsgButtons buttons = MsgButtons::Ok,

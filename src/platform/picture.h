@@ -8,7 +8,8 @@
 class QPainter;
 
 // A picture loaded from a content file (JPEG, GIF or BMP). Loaded at each use, never cached.
-class Picture {
+class Picture
+{
 public:
     Picture() = default;
 

@@ -10,7 +10,8 @@ enum class PrintEnd { NewLine, SameLine };
 // The program-wide printer: a drawing surface for one document at a time on the system's default
 // printer. Positions are twips from the top-left corner of the printable area. The first output
 // starts a document and EndDoc hands it to the print queue. Every operation may throw PrinterError.
-class Printer {
+class Printer
+{
 public:
     virtual ~Printer() = default;
 

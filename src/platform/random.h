@@ -1,7 +1,8 @@
 #pragma once
 
 // Numbers in [0, 1) from a generator seeded from the clock.
-class Random {
+class Random
+{
 public:
     virtual ~Random() = default;
     virtual double next() = 0;

@@ -4,7 +4,8 @@
 
 // The one sound-playing component. Play returns at once and never reports a failure: a missing
 // file or a machine without an audio device simply stays silent.
-class SndDevil {
+class SndDevil
+{
 public:
     virtual ~SndDevil() = default;
     virtual void Play(const QString &path) = 0;

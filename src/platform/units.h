@@ -9,10 +9,19 @@
 inline constexpr float TwipsPerPixel = 15.0f; // 96 dots per inch
 inline constexpr float TwipsPerPoint = 20.0f;
 
-inline int toPixels(float twips) { return static_cast<int>(std::lround(twips / TwipsPerPixel)); }
-inline float toTwips(double pixels) { return static_cast<float>(pixels) * TwipsPerPixel; }
+inline int toPixels(float twips)
+{
+    return static_cast<int>(std::lround(twips / TwipsPerPixel));
+}
+inline float toTwips(double pixels)
+{
+    return static_cast<float>(pixels) * TwipsPerPixel;
+}
 
-inline QColor rgb(int r, int g, int b) { return QColor(r, g, b); }
+inline QColor rgb(int r, int g, int b)
+{
+    return QColor(r, g, b);
+}
 
 // A font as the screens' design tables give it: face, size in points, bold or not.
 struct FontSpec {
@@ -25,8 +34,13 @@ struct FontSpec {
 // whatever the screen's own dots per inch.
 inline QFont toQFont(const FontSpec &spec)
 {
-    QFont font(spec.name);
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(spec.size * TwipsPerPoint / TwipsPerPixel))));
+    // Tahoma is a narrow Verdana; DejaVu Sans Condensed is the free face cut the same way, so
+    // captions keep to their boxes. Times New Roman and Arial reach their metric twins through
+    // fontconfig.
+    QFont font(spec.name == QLatin1String("Tahoma") ? QStringLiteral("DejaVu Sans Condensed")
+                                                    : spec.name);
+    font.setPixelSize(
+        std::max(1, static_cast<int>(std::lround(spec.size * TwipsPerPoint / TwipsPerPixel))));
     font.setBold(spec.bold);
     return font;
 }

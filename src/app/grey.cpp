@@ -1,0 +1,13 @@
+#include "app/grey.h"
+
+#include "app/screens.h"
+
+Grey::Grey(Screens &screens) : Form(screens.stage()), SndDevil1(screens.platform().sound)
+{
+    setFillsStage(true);
+}
+
+void Grey::Form_Load()
+{
+    setBackColor(QColor(48, 133, 214));
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/form.h"
+
+class Screens;
+class SndDevil;
+
+// The full-screen backdrop behind every other screen. It carries the program's one sound control.
+class Grey : public Form
+{
+    Q_OBJECT
+public:
+    explicit Grey(Screens &screens);
+    void Form_Load() override;
+
+    SndDevil &SndDevil1;
+};

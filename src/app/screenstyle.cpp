@@ -1,0 +1,23 @@
+#include "app/screenstyle.h"
+
+#include "platform/form.h"
+#include "platform/picturebox.h"
+#include "platform/stage.h"
+
+#include <QGuiApplication>
+
+void ApplyScreenStyle(Form &screen)
+{
+    screen.setBackColor(QColor(0, 78, 152));
+    screen.setCaption("Kelvarin");
+    if (auto *picture = screen.findChild<PictureBox *>("Picture1"))
+        picture->setBackColor(QColor(49, 135, 214));
+    screen.setWidth(12000);
+    screen.setHeight(9000);
+    const float displayWidth = screen.stage().displayWidth();
+    const float displayHeight = screen.stage().displayHeight();
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    screen.setTop(displayHeight / 2 - screen.Height() / 2);
+    screen.setLeft(displayWidth / 2 - screen.Width() / 2);
+    QGuiApplication::restoreOverrideCursor();
+}

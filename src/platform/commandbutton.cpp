@@ -1,0 +1,68 @@
+#include "platform/commandbutton.h"
+
+#include "platform/bevel.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+CommandButton::CommandButton(QWidget *container) : Control(container)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setFontSpec(FontSpec{});
+}
+
+void CommandButton::setCaption(const QString &caption)
+{
+    m_caption = caption;
+    update();
+}
+
+void CommandButton::setBackColor(const QColor &colour)
+{
+    m_backColor = colour;
+    update();
+}
+
+void CommandButton::setFontSpec(const FontSpec &font)
+{
+    setFont(toQFont(font));
+    update();
+}
+
+void CommandButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), m_backColor);
+    drawBevel(painter, rect(), m_down ? Bevel::Sunken : Bevel::Raised);
+    const QRect textArea = rect().translated(m_down ? 1 : 0, m_down ? 1 : 0);
+    painter.setPen(isEnabled() ? QColor(Qt::black) : QColor(128, 128, 128));
+    painter.drawText(textArea, Qt::AlignCenter, m_caption);
+    if (hasFocus()) {
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(4, 4, -5, -5));
+    }
+}
+
+void CommandButton::mousePressEvent(QMouseEvent *event)
+{
+    m_down = event->button() == Qt::LeftButton;
+    update();
+    Control::mousePressEvent(event);
+}
+
+void CommandButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_down = false;
+    update();
+    Control::mouseReleaseEvent(event);
+}
+
+void CommandButton::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)
+        clicked();
+    else
+        Control::keyPressEvent(event);
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/control.h"
+
+// A push button with a raised edge. Clicked with the left mouse button, or with Space or Enter
+// while it has the keyboard focus.
+class CommandButton : public Control
+{
+    Q_OBJECT
+public:
+    explicit CommandButton(QWidget *container);
+
+    QString Caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+    void setBackColor(const QColor &colour);
+    void setFontSpec(const FontSpec &font);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QString m_caption;
+    QColor m_backColor = QColor(192, 192, 192);
+    bool m_down = false;
+};

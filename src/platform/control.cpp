@@ -1,0 +1,121 @@
+#include "platform/control.h"
+
+#include <QMouseEvent>
+
+namespace
+{
+
+int buttonMask(Qt::MouseButtons buttons)
+{
+    int mask = 0;
+    if (buttons & Qt::LeftButton)
+        mask |= 1;
+    if (buttons & Qt::RightButton)
+        mask |= 2;
+    if (buttons & Qt::MiddleButton)
+        mask |= 4;
+    return mask;
+}
+
+int shiftMask(Qt::KeyboardModifiers modifiers)
+{
+    int mask = 0;
+    if (modifiers & Qt::ShiftModifier)
+        mask |= 1;
+    if (modifiers & Qt::ControlModifier)
+        mask |= 2;
+    if (modifiers & Qt::AltModifier)
+        mask |= 4;
+    return mask;
+}
+
+} // namespace
+
+MouseArgs mouseArgs(const QMouseEvent &event, bool releasedButtonOnly)
+{
+    const QPointF pos = event.position();
+    return {buttonMask(releasedButtonOnly ? Qt::MouseButtons(event.button()) : event.buttons()),
+            shiftMask(event.modifiers()), toTwips(pos.x()), toTwips(pos.y())};
+}
+
+Control::Control(QWidget *container) : QWidget(container)
+{
+    // Enabled controls accept every mouse event, so nothing reaches the screen behind them;
+    // a disabled one lets Qt pass the event on to its container.
+    setMouseTracking(true);
+}
+
+void Control::setLeft(float left)
+{
+    m_rect.left = left;
+    applyGeometry();
+}
+
+void Control::setTop(float top)
+{
+    m_rect.top = top;
+    applyGeometry();
+}
+
+void Control::setWidth(float width)
+{
+    m_rect.width = width;
+    applyGeometry();
+}
+
+void Control::setHeight(float height)
+{
+    m_rect.height = height;
+    applyGeometry();
+}
+
+void Control::setPlace(const TwipsRect &rect)
+{
+    m_rect = rect;
+    applyGeometry();
+}
+
+void Control::applyGeometry()
+{
+    // Round the edges, not the size, so neighbouring controls meet without gaps.
+    const int left = toPixels(m_rect.left);
+    const int top = toPixels(m_rect.top);
+    setGeometry(left, top, toPixels(m_rect.left + m_rect.width) - left,
+                toPixels(m_rect.top + m_rect.height) - top);
+}
+
+void Control::mousePressEvent(QMouseEvent *event)
+{
+    m_pressedInside = event->button() == Qt::LeftButton;
+    if (onMouseDown)
+        onMouseDown(mouseArgs(*event, true));
+}
+
+void Control::mouseMoveEvent(QMouseEvent *event)
+{
+    if (onMouseMove)
+        onMouseMove(mouseArgs(*event));
+}
+
+void Control::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressedInside && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    m_pressedInside = false;
+    if (onMouseUp)
+        onMouseUp(mouseArgs(*event, true));
+    if (click)
+        clicked();
+}
+
+void Control::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // A quick second click is still a click for pupils, never lost.
+    mousePressEvent(event);
+}
+
+void Control::clicked()
+{
+    if (onClick)
+        onClick();
+}

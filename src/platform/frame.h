@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/control.h"
+
+// A frame: an etched outline with an optional caption, holding other controls.
+class Frame : public Control
+{
+    Q_OBJECT
+public:
+    explicit Frame(QWidget *container);
+
+    void setCaption(const QString &caption);
+    void setBackColor(const QColor &colour);
+    void setFontSpec(const FontSpec &font);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString m_caption;
+    QColor m_backColor = QColor(192, 192, 192);
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <functional>
+
+class MessageBoxes;
+class Printer;
+class Random;
+class SndDevil;
+
+// The services the screens use, handed over at start-up: Qt's in the program, doubles in tests.
+struct Platform {
+    SndDevil &sound;
+    Printer &printer;
+    MessageBoxes &messageBoxes;
+    Random &random;
+    std::function<void()> endProgram;
+};

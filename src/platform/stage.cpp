@@ -1,0 +1,39 @@
+#include "platform/stage.h"
+
+#include "platform/form.h"
+#include "platform/units.h"
+
+#include <QScreen>
+
+Stage::Stage(TimerClock &clock) : m_clock(clock)
+{
+    setWindowTitle("Kelvarin");
+    setMouseTracking(true);
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+    setAutoFillBackground(true);
+}
+
+float Stage::displayWidth() const
+{
+    return toTwips(width());
+}
+float Stage::displayHeight() const
+{
+    return toTwips(height());
+}
+
+void Stage::showOnScreen()
+{
+    setGeometry(screen()->availableGeometry());
+    showMaximized();
+}
+
+void Stage::resizeEvent(QResizeEvent *)
+{
+    for (auto *form : findChildren<Form *>(Qt::FindDirectChildrenOnly)) {
+        if (form->fillsStage())
+            form->setFillsStage(true);
+    }
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QWidget>
+
+class TimerClock;
+
+// The one top-level window. It is the display: every screen, the backdrop included, is a child
+// of it, so stacking is the program's own and needs no window manager.
+class Stage : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Stage(TimerClock &clock);
+
+    // The display's width and height in twips.
+    float displayWidth() const;
+    float displayHeight() const;
+    TimerClock &timerClock() const { return m_clock; }
+
+    // Fills the screen's available area, whether or not a window manager honours "maximized".
+    void showOnScreen();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    TimerClock &m_clock;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/control.h"
+
+class QLineEdit;
+
+// A one-line text box. MaxLength limits only what is typed or pasted; text set by the program is
+// kept whole. 0 means no limit.
+class TextBox : public Control
+{
+    Q_OBJECT
+public:
+    explicit TextBox(QWidget *container);
+
+    QString Text() const;
+    void setText(const QString &text);
+    int MaxLength() const { return m_maxLength; }
+    void setMaxLength(int maxLength) { m_maxLength = maxLength; }
+    void setFontSpec(const FontSpec &font);
+    void setColours(const QColor &fore, const QColor &back);
+    void SetFocus();
+    QLineEdit *editor() const { return m_edit; }
+
+    // Called for each typed character with its character code; setting it to 0 swallows it.
+    std::function<void(int &keyAscii)> onKeyPress;
+    std::function<void()> onChange;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool typedKeyAllowed(const QString &typed) const;
+    void limitPaste();
+    QLineEdit *m_edit;
+    int m_maxLength = 0;
+};

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/messageboxes.h"
+#include "platform/random.h"
+#include "platform/sound.h"
+
+#include <QStringList>
+#include <deque>
+
+// Records every clip asked for.
+class RecordingSound : public SndDevil
+{
+public:
+    void Play(const QString &path) override { played.append(path); }
+    QStringList played;
+};
+
+// Answers message boxes from a script (OK when the script runs out) and records what was asked.
+class ScriptedMessageBoxes : public MessageBoxes
+{
+public:
+    MsgResult show(const QString &text, MsgButtons, const QString &) override
+    {
+        asked.append(text);
+        if (answers.empty())
+            return MsgResult::Ok;
+        const MsgResult answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    QStringList asked;
+    std::deque<MsgResult> answers;
+};
+
+// Hands out the numbers a test lines up, then 0.
+class ScriptedRandom : public Random
+{
+public:
+    double next() override
+    {
+        if (numbers.empty())
+            return 0.0;
+        const double number = numbers.front();
+        numbers.pop_front();
+        return number;
+    }
+    std::deque<double> numbers;
+};

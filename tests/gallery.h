@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Saves what a widget shows as a PNG in the build folder's gallery, for people to look at.
+// Returns false when the picture could not be written.
+bool saveToGallery(QWidget &widget, const QString &name);
