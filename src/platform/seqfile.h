@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QByteArray>
+#include <QSaveFile>
+#include <QString>
+
+// Reads a text file as a sequence of fields. The whole file is read when the reader is made and
+// the file is closed at once, so no file stays open while the caller works through the fields.
+//
+// The field rule: blanks (spaces, tabs) at the start of a field are skipped, never across a line
+// end. A field that opens with a double quote runs to the closing quote (or, if there is none, to
+// the end of the line); whatever follows it up to and including the next comma or line end is
+// skipped. Any other field ends at a comma or at the line end, which is consumed. CR LF, LF and
+// a lone CR all end a line.
+class SeqReader
+{
+public:
+    // Throws FileError if the file that the content path names can't be read.
+    explicit SeqReader(const QString &contentPath);
+
+    // Throws FileError when nothing is left to read.
+    QString readField();
+
+    // Reads a field holding a decimal integer, optionally signed and followed by blanks.
+    // Throws FileError for anything else.
+    int readNumber();
+
+    bool atEnd() const { return m_pos >= m_data.size(); }
+
+private:
+    char peek() const { return m_data.at(m_pos); }
+    void skipBlanks();
+    void consumeLineEnd();
+    void skipPastSeparator();
+    QByteArray takeQuoted();
+    QByteArray takeUnquoted();
+
+    QString m_path;
+    QByteArray m_data;
+    qsizetype m_pos = 0;
+};
+
+// Writes a text file line by line, each line in Windows-1252 and ended by CR LF. Lines go to a
+// temporary file in the same folder; commit() puts it in place of the old file. A writer that is
+// destroyed without a commit, or that failed, leaves the old file exactly as it was.
+class SeqWriter
+{
+public:
+    // Throws FileError if the temporary file can't be created.
+    explicit SeqWriter(const QString &contentPath);
+    SeqWriter(const SeqWriter &) = delete;
+    SeqWriter &operator=(const SeqWriter &) = delete;
+
+    void writeLine(const QString &text);
+
+    // Numbers carry a blank before the digits (a minus sign takes its place) and one after.
+    void writeNumberLine(int number);
+
+    // Throws FileError if the file can't be put in place.
+    void commit();
+
+private:
+    void writeBytes(const QByteArray &bytes);
+
+    QString m_path;
+    QSaveFile m_file;
+};
