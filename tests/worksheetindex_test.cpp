@@ -1,0 +1,204 @@
+#include "app/module1.h"
+#include "platform/errors.h"
+#include "tempcurrentdir.h"
+#include "worksheets/worksheetindex.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+const QString trackFile = QStringLiteral("multiple/track.txt");
+
+class WorksheetIndex : public ::testing::Test
+{
+protected:
+    WorksheetIndex() { TempCurrentDir::makeFolder("multiple"); }
+    static void setIndex(const QByteArray &bytes) { TempCurrentDir::writeFile(trackFile, bytes); }
+    static QByteArray indexBytes() { return TempCurrentDir::readFile(trackFile); }
+
+    static QStringList listed(const Module1 &m)
+    {
+        QStringList titles;
+        for (int i = 1; i <= m.WorksheetCount; ++i)
+            titles.append(m.WorksheetTitles[i]);
+        return titles;
+    }
+    static QStringList readBack()
+    {
+        Module1 fresh;
+        readIndex(fresh);
+        return listed(fresh);
+    }
+
+    TempCurrentDir m_dir;
+    Module1 m;
+};
+
+TEST_F(WorksheetIndex, AddingAListedTitleLeavesTheFileByteForByte)
+{
+    const QByteArray original = "2\nRocks\n\"Soils, sand\"  \n";
+    setIndex(original);
+    addEntry(m, "Soils, sand");
+    addEntry(m, "Rocks");
+    EXPECT_EQ(indexBytes(), original);
+}
+
+TEST_F(WorksheetIndex, TitlesDifferingInCaseAreTwoEntries)
+{
+    setIndex(" 1 \r\nRocks\r\n");
+    addEntry(m, "rocks");
+    EXPECT_EQ(indexBytes(), " 2 \r\nRocks\r\nrocks\r\n");
+    EXPECT_EQ(m.WorksheetCount, 1); // until the next reading
+    EXPECT_EQ(m.WorksheetTitles[2], "rocks");
+}
+
+TEST_F(WorksheetIndex, MissingIndexIsCreatedByAdding)
+{
+    m.WorksheetCount = 3;
+    addEntry(m, "Rocks");
+    EXPECT_EQ(indexBytes(), " 1 \r\nRocks\r\n");
+}
+
+TEST_F(WorksheetIndex, RemovingTheOnlyEntryLeavesTheCountLine)
+{
+    setIndex(" 1 \r\nRocks\r\n");
+    m.SelectedWorksheet = "Rocks";
+    removeEntry(m);
+    EXPECT_EQ(indexBytes(), " 0 \r\n");
+    EXPECT_EQ(m.WorksheetCount, 0);
+
+    m.WorksheetCount = 4;
+    readIndex(m); // count 0 and no further lines: an empty list
+    EXPECT_EQ(m.WorksheetCount, 0);
+}
+
+TEST_F(WorksheetIndex, RemovingKeepsOrderAndMemoryMatchesFile)
+{
+    setIndex(" 5 \r\nA\r\nB\r\nA\r\nC\r\nD\r\n");
+    m.SelectedWorksheet = "A";
+    removeEntry(m); // the last of the two
+    EXPECT_EQ(indexBytes(), " 4 \r\nA\r\nB\r\nC\r\nD\r\n");
+    EXPECT_EQ(listed(m), (QStringList{"A", "B", "C", "D"}));
+    EXPECT_EQ(readBack(), listed(m));
+}
+
+TEST_F(WorksheetIndex, RemovingAnUnlistedTitleChangesNothing)
+{
+    const QByteArray original = "2\nRocks\nWater";
+    setIndex(original);
+    m.SelectedWorksheet = "rocks";
+    EXPECT_NO_THROW(removeEntry(m));
+    EXPECT_EQ(indexBytes(), original);
+    EXPECT_EQ(m.WorksheetCount, 2);
+}
+
+TEST_F(WorksheetIndex, AwkwardTitlesReadBackWholeWithoutShiftingOthers)
+{
+    const QStringList titles = {"Rocks, soils and metals",
+                                "  Ice",
+                                "\tTabbed",
+                                "   ",
+                                "",
+                                "Say \"hi\"",
+                                "1,000",
+                                "Ends  ",
+                                "Ölé €"};
+    for (const QString &title : titles)
+        addEntry(m, title);
+    addEntry(m, "Water");
+    EXPECT_EQ(readBack(), titles + QStringList{"Water"});
+
+    m.SelectedWorksheet = "  Ice";
+    removeEntry(m);
+    QStringList expected = titles + QStringList{"Water"};
+    expected.removeAt(1);
+    EXPECT_EQ(readBack(), expected);
+}
+
+TEST_F(WorksheetIndex, UnstorableTitlesAreRefusedAndTheFileIsUntouched)
+{
+    const QByteArray original = " 1 \r\nRocks\r\n";
+    setIndex(original);
+    for (const QString title :
+         {"\"Quoted\" start", "Comma, \"and quote\"", " \"x\"", "two\r\nlines", "日本"}) {
+        SCOPED_TRACE(title.toStdString());
+        EXPECT_FALSE(canStoreTitle(title));
+        EXPECT_THROW(addEntry(m, title), FileError);
+        EXPECT_EQ(indexBytes(), original);
+        EXPECT_EQ(TempCurrentDir::entries("multiple"), QStringList{"track.txt"});
+    }
+}
+
+TEST_F(WorksheetIndex, UnreadableIndexMakesAddingFail)
+{
+    for (const QByteArray original : {"many\r\nRocks\r\n", " 3 \r\nA\r\nB\r\n"}) {
+        setIndex(original);
+        EXPECT_THROW(addEntry(m, "Water"), FileError);
+        EXPECT_EQ(indexBytes(), original);
+    }
+}
+
+TEST_F(WorksheetIndex, ThousandEntriesFitAndTheNextIsRefused)
+{
+    QByteArray bytes = " 999 \r\n";
+    for (int i = 1; i <= 999; ++i)
+        bytes += "T" + QByteArray::number(i) + "\r\n";
+    setIndex(bytes);
+    addEntry(m, "T1000");
+    const QByteArray full = indexBytes();
+    EXPECT_TRUE(full.startsWith(" 1000 \r\nT1\r\n"));
+    EXPECT_TRUE(full.endsWith("\r\nT999\r\nT1000\r\n"));
+
+    EXPECT_THROW(addEntry(m, "T1001"), IndexError);
+    EXPECT_EQ(indexBytes(), full);
+}
+
+TEST_F(WorksheetIndex, MainMenuReadingKeepsWhatWasReadBeforeAFailure)
+{
+    m.WorksheetTitles[3] = "old";
+    setIndex(" 3 \r\nA\r\nB\r\n");
+    EXPECT_THROW(readIndex(m), FileError);
+    EXPECT_EQ(m.WorksheetCount, 3);
+    EXPECT_EQ(m.WorksheetTitles[2], "B");
+    EXPECT_EQ(m.WorksheetTitles[3], "old");
+}
+
+TEST_F(WorksheetIndex, CatalogueReadingSkipsWhatFails)
+{
+    const auto withList = [](Module1 &state) {
+        state.WorksheetCount = 2;
+        state.WorksheetTitles[1] = "old1";
+        state.WorksheetTitles[2] = "old2";
+    };
+    withList(m);
+    readIndexSkippingFailures(m); // no file
+    EXPECT_EQ(listed(m), (QStringList{"old1", "old2"}));
+
+    setIndex(" 3 \r\nA\r\n");
+    readIndexSkippingFailures(m);
+    EXPECT_EQ(m.WorksheetCount, 3);
+    EXPECT_EQ(listed(m), (QStringList{"A", "old2", ""}));
+
+    Module1 other;
+    withList(other);
+    setIndex("many\r\nA\r\n"); // the count fails; the old count still drives the titles
+    readIndexSkippingFailures(other);
+    EXPECT_EQ(listed(other), (QStringList{"A", "old2"}));
+
+    setIndex(" 5000 \r\nA\r\n");
+    EXPECT_NO_THROW(readIndexSkippingFailures(m));
+    EXPECT_EQ(m.WorksheetTitles[1], "A");
+}
+
+TEST_F(WorksheetIndex, IndexIsFoundWhateverTheLetterCaseOnDisk)
+{
+    QDir().rename("multiple", "Multiple");
+    TempCurrentDir::writeFile("Multiple/TRACK.TXT", " 1 \r\nRocks\r\n");
+    addEntry(m, "Water");
+    EXPECT_EQ(TempCurrentDir::entries("."), QStringList{"Multiple"});
+    EXPECT_EQ(TempCurrentDir::entries("Multiple"), QStringList{"TRACK.TXT"});
+    EXPECT_EQ(readBack(), (QStringList{"Rocks", "Water"}));
+}
+
+} // namespace
