@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/deps.sh
-scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+BUILD_TARGETS="kelvarin content" scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 classroom=${XDG_DATA_HOME:-$HOME/.local/share}/kelvarin
 scripts/install-content.sh build/content "$classroom"
 cd "$classroom"

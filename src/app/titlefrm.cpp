@@ -64,7 +64,7 @@ Titlefrm::Titlefrm(Screens &screens) : Form(screens.stage()), m_screens(screens)
     Label3 = makeLabel(Frame1, credit("For pupils aged 7 to 11", {480, 5640, 4455, 375}, 12));
     Command1 = makeButton(Frame1, "OK", {1320, 6000, 1335, 375});
     Command2 = makeButton(Frame1, "Exit", {2760, 6000, 1335, 375});
-    Label2 = makeLabel(Frame1, {"Free for every classroom. Press OK to begin.",
+    Label2 = makeLabel(Frame1, {"Made for primary classrooms, free to copy and share.",
                                 {0, 6420, 5415, 255},
                                 {"Arial", 8.25f, false},
                                 QColor(0, 128, 0),
