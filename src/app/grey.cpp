@@ -11,3 +11,8 @@ void Grey::Form_Load()
 {
     setBackColor(QColor(48, 133, 214));
 }
+
+Grey &Screens::grey()
+{
+    return get<Grey>("Grey");
+}

@@ -1,21 +1,33 @@
 #pragma once
 
 #include "app/module1.h"
+#include "platform/form.h"
 #include "platform/platform.h"
 
 #include <QString>
 #include <map>
 
-class Form;
 class Grey;
+class Guide;
 class Intro0;
+class Irreversible;
+class Multiple;
+class Properties;
 class Stage;
+class Teacher;
 class Titlefrm;
+class Welldone;
+class Wizard;
+class Worksheets;
+class Wrong;
+class ActivityBoard;
 
 // Owns the program's screens. The first reference to a screen creates it with its design values,
 // runs its Form_Load to completion and only then hands it out; unload hides it, stops its timers,
 // empties its slot at once (the next reference builds it afresh) and destroys it once the running
 // handler has returned.
+//
+// Each screen's accessor is defined beside the screen itself, as `return get<T>("name");`.
 class Screens
 {
 public:
@@ -24,6 +36,19 @@ public:
     Titlefrm &titlefrm();
     Grey &grey();
     Intro0 &intro0();
+    Properties &properties();
+    Irreversible &irreversible();
+    Teacher &teacher();
+    Guide &guide();
+    Multiple &multiple();
+    Welldone &welldone();
+    Wrong &wrong();
+    Wizard &wizard();
+    Worksheets &worksheets();
+    ActivityBoard &propertieslab();
+    ActivityBoard &irreversiblelab();
+    ActivityBoard &propertiesord();
+    ActivityBoard &irreversibleord();
 
     void unload(Form &screen);
     bool isLoaded(const QString &name) const { return m_loaded.count(name) != 0; }
@@ -32,9 +57,22 @@ public:
     Platform &platform() { return m_platform; }
     Stage &stage() { return m_stage; }
 
-private:
-    template <class T> T &get(const QString &name);
+    // The screen of that name, created and loaded on first use. Screen is constructed from
+    // (Screens &) or, for the screens built alike from data, from (Screens &, const Data &).
+    template <class T, class... Data> T &get(const QString &name, const Data &...data)
+    {
+        auto it = m_loaded.find(name);
+        if (it != m_loaded.end())
+            return static_cast<T &>(*it->second);
+        auto *screen = new T(*this, data...);
+        screen->setObjectName(name);
+        // Stored before its load runs, so the load handler's own references reach this screen.
+        m_loaded[name] = screen;
+        screen->Form_Load();
+        return *screen;
+    }
 
+private:
     Stage &m_stage;
     Platform &m_platform;
     Module1 m_module1;

@@ -103,3 +103,8 @@ void Titlefrm::Command2_Click()
     playClick(m_screens);
     m_screens.platform().endProgram();
 }
+
+Titlefrm &Screens::titlefrm()
+{
+    return get<Titlefrm>("Titlefrm");
+}

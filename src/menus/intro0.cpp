@@ -171,3 +171,8 @@ void Intro0::Label2_Click(int index)
     }
     playClick(m_screens);
 }
+
+Intro0 &Screens::intro0()
+{
+    return get<Intro0>("intro0");
+}
