@@ -10,9 +10,8 @@
 class Grey;
 class Guide;
 class Intro0;
-class Irreversible;
 class Multiple;
-class Properties;
+class TopicMenu;
 class Stage;
 class Teacher;
 class Titlefrm;
@@ -36,8 +35,8 @@ public:
     Titlefrm &titlefrm();
     Grey &grey();
     Intro0 &intro0();
-    Properties &properties();
-    Irreversible &irreversible();
+    TopicMenu &properties();
+    TopicMenu &irreversible();
     Teacher &teacher();
     Guide &guide();
     Multiple &multiple();
