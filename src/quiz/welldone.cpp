@@ -1,0 +1,262 @@
+#include "quiz/welldone.h"
+
+#include "app/screens.h"
+#include "app/screenstyle.h"
+#include "app/sounds.h"
+#include "platform/label.h"
+#include "platform/messageboxes.h"
+#include "platform/picturebox.h"
+#include "platform/random.h"
+#include "platform/textbox.h"
+#include "platform/timer.h"
+#include "quiz/certificateprint.h"
+#include "quiz/wrong.h"
+
+#include <QFontMetricsF>
+#include <algorithm>
+#include <cmath>
+
+namespace
+{
+
+const QColor yellow(255, 255, 0);
+const QColor black(0, 0, 0);
+const QColor purple(49, 27, 110);
+
+const FontSpec messageFont{"Times New Roman", 24, false};
+
+LabelDesign message(const QString &caption, TwipsRect place, float size = 24)
+{
+    return {caption,          place,  {"Times New Roman", size, false},
+            yellow,           purple, BackStyle::Transparent,
+            Alignment::Center};
+}
+
+struct Button {
+    int index;
+    TwipsRect place;
+    const char *caption;
+    bool visible;
+};
+
+// "Print Certificate" or "Check Wrong Answers" is worded at load; the quiz shows it.
+const Button buttons[] = {
+    {0, {240, 1800, 3765, 495}, "", false},
+    {1, {10560, 7920, 1245, 495}, "Exit", true},
+};
+
+struct PraiseRow {
+    int score;
+    QStringList clips;
+};
+
+const PraiseRow praiseTable[] = {
+    {12, {"wav\\halleluj.wav"}},
+    {11, {"wav\\fanf4.wav", "wav\\slot_payoff.wav"}},
+    {10, {"wav\\fanf2.wav", "wav\\fanf3.wav"}},
+    {9, {"wav\\crowd.wav", "wav\\cheer2.wav", "wav\\klaxon.wav"}},
+    {8, {"wav\\flute.wav", "wav\\gong.wav", "wav\\clap2.wav"}},
+    {7, {"wav\\drumroll.wav", "wav\\laser2.wav", "wav\\whizz.wav"}},
+    {6, {"wav\\clap3.wav", "wav\\clown.wav"}},
+};
+
+} // namespace
+
+QString scoreMessage(int score, int scoreOutOf)
+{
+    QString lead = "You have scored";
+    if (score == scoreOutOf)
+        lead = "Excellent work. You have scored";
+    else if (score == scoreOutOf - 1 || score == scoreOutOf - 2)
+        lead = "Good work. You have scored";
+    return lead + " " + QString::number(score) + " out of " + QString::number(scoreOutOf) + ".";
+}
+
+QStringList praiseClips(int score)
+{
+    for (const PraiseRow &row : praiseTable) {
+        if (row.score == score)
+            return row.clips;
+    }
+    return {};
+}
+
+QString drawPraiseClip(int score, Random &random)
+{
+    const QStringList clips = praiseClips(score);
+    if (clips.size() <= 1)
+        return clips.value(0);
+    const int drawn = static_cast<int>(std::floor(random.next() * clips.size()));
+    // A generator that ever returned 1 must still name a clip.
+    return clips.at(std::clamp(drawn, 0, static_cast<int>(clips.size()) - 1));
+}
+
+float screenHeadingWidth(const QString &heading)
+{
+    // Measured in the font the heading is shown in on the quiz screen and the message font
+    // here, so a heading that looks long on screen is the one printed smaller.
+    return toTwips(QFontMetricsF(toQFont(messageFont)).horizontalAdvance(heading));
+}
+
+Welldone::Welldone(Screens &screens) : Form(screens.stage()), m_screens(screens)
+{
+    Label4 = makeLabel(this, {"Well Done!",
+                              {0, 120, 12000, 900},
+                              {"Tahoma", 36, true},
+                              yellow,
+                              purple,
+                              BackStyle::Transparent,
+                              Alignment::Center});
+    makeButtons();
+    Picture1 = new PictureBox(this);
+    Picture1->setObjectName("Picture1");
+    Picture1->setPlace({5880, 1440, 4800, 3600});
+    Label1 = makeLabel(this, message("", {0, 5400, 12000, 855}));
+    Label5 = makeLabel(this, message("", {1680, 6000, 8640, 1335}));
+    Label5->hide();
+    Label6 = makeLabel(this, message("Read the Key Facts and try again.", {0, 6240, 12000, 855}));
+    Text1 = new TextBox(this);
+    Text1->setPlace({3120, 6600, 5760, 615});
+    Text1->setFontSpec(messageFont);
+    Text1->setMaxLength(25);
+    Text1->hide();
+    Label2 =
+        makeLabel(this, message("Enter your name in the box above before printing your certificate",
+                                {3120, 7440, 5775, 855}, 18));
+    Label2->hide();
+
+    Timer1 = &addTimer(1);
+    Timer2 = &addTimer(10);
+    Timer3 = &addTimer(1);
+    Timer1->onTimer = [this] { Timer1_Timer(); };
+    Timer2->onTimer = [this] { Timer2_Timer(); };
+    Timer3->onTimer = [this] { Timer3_Timer(); };
+}
+
+void Welldone::makeButtons()
+{
+    for (const Button &button : buttons) {
+        Label *label = makeLabel(this, {button.caption,
+                                        button.place,
+                                        {"Tahoma", 15.75f, true},
+                                        yellow,
+                                        black,
+                                        BackStyle::Opaque,
+                                        Alignment::Center,
+                                        true});
+        label->setVisible(button.visible);
+        const int index = button.index;
+        label->onClick = [this, index] { Label3_Click(index); };
+        label->onMouseMove = [this, index](const MouseArgs &) { Label3_MouseMove(index); };
+        Label3.add(index, label);
+    }
+}
+
+void Welldone::Form_Load()
+{
+    ApplyScreenStyle(*this);
+    setBackColor(purple);
+    wordTheScore();
+    Timer1->setEnabled(true);
+}
+
+bool Welldone::isPerfect() const
+{
+    const Module1 &m = m_screens.module1();
+    return m.Score == m.ScoreOutOf;
+}
+
+void Welldone::wordTheScore()
+{
+    const Module1 &m = m_screens.module1();
+    Label1->setCaption(scoreMessage(m.Score, m.ScoreOutOf));
+    if (isPerfect()) {
+        Label6->hide();
+        Label3[0].setCaption("Print Certificate");
+        Label3[0].show();
+        Text1->show();
+        Label2->show();
+        return;
+    }
+    // Only the quiz has wrong answers to list, so it alone shows the hint and the button.
+    Label5->setCaption("Click the button above to check which questions you answered incorrectly.");
+    Label3[0].setCaption("Check Wrong Answers");
+}
+
+void Welldone::Timer1_Timer()
+{
+    try {
+        Picture1->LoadPicture("images\\lampsm.jpg");
+    } catch (const std::exception &) {
+        // The score matters more than the picture: the screen carries on without it.
+    }
+    Timer1->setEnabled(false);
+    Timer2->setEnabled(true);
+}
+
+void Welldone::Timer2_Timer()
+{
+    if (Text1->Visible())
+        Text1->SetFocus();
+    Timer2->setEnabled(false);
+    Label3[0].setBackStyle(BackStyle::Opaque);
+    Label3[1].setBackStyle(BackStyle::Opaque);
+    Timer3->setEnabled(true);
+}
+
+void Welldone::Timer3_Timer()
+{
+    if (m_screens.module1().SoundOn == 1) {
+        const QString clip = drawPraiseClip(m_screens.module1().Score, m_screens.platform().random);
+        if (!clip.isEmpty())
+            playIfSoundOn(m_screens, clip);
+    }
+    Timer3->setEnabled(false);
+}
+
+void Welldone::Label3_Click(int index)
+{
+    if (index == 0 && isPerfect()) {
+        try {
+            Printpage();
+        } catch (const std::exception &) {
+            // The print run reports the printer's own failures; anything else stops it here.
+            m_screens.platform().messageBoxes.show("Printing has been cancelled.");
+        }
+        return;
+    }
+    if (index == 0) {
+        m_screens.wrong().show();
+    } else {
+        // After an activity there is no review to close, and none is made just to close it.
+        if (m_screens.isLoaded("Wrong"))
+            m_screens.unload(m_screens.wrong());
+        m_screens.unload(*this);
+    }
+    playClick(m_screens);
+}
+
+void Welldone::Label3_MouseMove(int index)
+{
+    Label3[index].setBackStyle(BackStyle::Opaque);
+}
+
+void Welldone::Form_MouseMove(const MouseArgs &)
+{
+    for (const auto &[index, label] : Label3)
+        label->setBackStyle(BackStyle::Transparent);
+}
+
+void Welldone::Printpage()
+{
+    const Module1 &m = m_screens.module1();
+    const Certificate certificate{m.CertificateHeading, Text1->Text(), m.Score, m.ScoreOutOf,
+                                  screenHeadingWidth(m.CertificateHeading)};
+    Platform &platform = m_screens.platform();
+    printCertificate(platform.printer, platform.messageBoxes, certificate);
+}
+
+Welldone &Screens::welldone()
+{
+    return get<Welldone>("Welldone");
+}

@@ -1,0 +1,67 @@
+#include "quiz/wrong.h"
+
+#include "app/screens.h"
+#include "app/screenstyle.h"
+#include "platform/label.h"
+#include "quiz/welldone.h"
+
+namespace
+{
+
+const QColor yellow(255, 255, 0);
+const QColor white(255, 255, 255);
+const QColor black(0, 0, 0);
+const QColor blue(0, 78, 152);
+
+LabelDesign line(const QString &caption, TwipsRect place, float size, const QColor &colour,
+                 Alignment alignment)
+{
+    return {caption,  place, {"Tahoma", size, true}, colour, blue, BackStyle::Transparent,
+            alignment};
+}
+
+} // namespace
+
+Wrong::Wrong(Screens &screens) : Form(screens.stage()), m_screens(screens)
+{
+    Label6 = makeLabel(this, line("", {0, 120, 12000, 540}, 20.25f, yellow, Alignment::Center));
+    Label4 = makeLabel(this, line("You answered the following questions incorrectly.",
+                                  {240, 960, 12000, 540}, 15.75f, yellow, Alignment::Left));
+    // Room for every question of a quiz; the quiz shows the lines it fills.
+    for (int index = 0; index <= 9; ++index) {
+        Label *wrongLine = makeLabel(this, line("", {120, 1680.0f + 600 * index, 12000, 540},
+                                                15.75f, white, Alignment::Left));
+        wrongLine->hide();
+        Label2.add(index, wrongLine);
+    }
+    Label5 = makeLabel(this, line("Read the Key Facts and try again.", {0, 7920, 12000, 540},
+                                  20.25f, yellow, Alignment::Center));
+    Label *exit = makeLabel(this, {"Exit",
+                                   {10560, 7920, 1245, 495},
+                                   {"Tahoma", 15.75f, true},
+                                   yellow,
+                                   black,
+                                   BackStyle::Opaque,
+                                   Alignment::Center,
+                                   true});
+    exit->onClick = [this] { Label3_Click(1); };
+    Label3.add(1, exit);
+}
+
+void Wrong::Form_Load()
+{
+    ApplyScreenStyle(*this);
+}
+
+void Wrong::Label3_Click(int)
+{
+    // The results stay behind the review; leaving here leaves both, silently.
+    if (m_screens.isLoaded("Welldone"))
+        m_screens.unload(m_screens.welldone());
+    m_screens.unload(*this);
+}
+
+Wrong &Screens::wrong()
+{
+    return get<Wrong>("Wrong");
+}
