@@ -1,0 +1,294 @@
+#include "activities/activityboard.h"
+
+#include "activities/activitydata.h"
+#include "app/screens.h"
+#include "app/screenstyle.h"
+#include "app/sounds.h"
+#include "platform/errors.h"
+#include "platform/image.h"
+#include "platform/label.h"
+#include "quiz/welldone.h"
+
+namespace
+{
+
+const QColor yellow(255, 255, 0);
+const QColor black(0, 0, 0);
+const QString thud = QStringLiteral("wav\\thud3.wav");
+
+constexpr int ExitButton = 0;
+constexpr int StartAgainButton = 1;
+constexpr int CheckScoreButton = 2;
+
+struct ButtonDesign {
+    int index;
+    const char *caption;
+    TwipsRect place;
+};
+
+const ButtonDesign buttons[] = {
+    {ExitButton, "Exit", {10560, 7920, 1245, 495}},
+    {StartAgainButton, "Start Again", {3360, 7920, 2565, 495}},
+    {CheckScoreButton, "Check Score", {6000, 7920, 2565, 495}},
+};
+
+// Movable labels and, at design, the target boxes that hold their texts look alike.
+LabelDesign answerLook(const ActivityData &data, const QString &caption, Corner corner)
+{
+    return {caption,
+            {corner.left, corner.top, data.labelWidth, data.labelHeight},
+            data.labelFont,
+            yellow,
+            black,
+            BackStyle::Opaque,
+            data.labelAlignment,
+            true};
+}
+
+} // namespace
+
+ActivityBoard::ActivityBoard(Screens &screens, const ActivityData &data)
+    : Form(screens.stage()), m_screens(screens), m_data(data)
+{
+    // Made from the back to the front: the movable labels come last so that they lie over the
+    // pictures and boxes and keep the mouse even when they sit in a box.
+    makePictures();
+    Label6 = makeLabel(this, data.title);
+    makeFixedTexts();
+    makeBoxes();
+    makeButtons();
+    makeMovableLabels();
+}
+
+void ActivityBoard::makePictures()
+{
+    for (const PictureDesign &design : m_data.pictures) {
+        auto *image = new Image(this);
+        image->setStretch(true);
+        image->setPlace(design.place);
+        Image1.add(design.index, image);
+    }
+}
+
+void ActivityBoard::makeFixedTexts()
+{
+    for (const FixedText &text : m_data.texts)
+        m_fixedTexts[text.name].add(text.index, makeLabel(this, text.design));
+}
+
+void ActivityBoard::makeBoxes()
+{
+    for (int i = 0; i < count(); ++i) {
+        const Answer &answer = m_data.answers[i];
+        Label1.add(i, makeLabel(this, answerLook(m_data, answer.text, answer.target)));
+        const float homeWidth = m_data.homeBoxWidth.value_or(m_data.labelWidth);
+        Label4.add(i, makeLabel(this, {"",
+                                       {0, 0, homeWidth, m_data.labelHeight},
+                                       m_data.labelFont,
+                                       yellow,
+                                       black,
+                                       BackStyle::Transparent,
+                                       Alignment::Center,
+                                       true}));
+    }
+}
+
+void ActivityBoard::makeButtons()
+{
+    for (const ButtonDesign &design : buttons) {
+        Label *button = makeLabel(this, {design.caption,
+                                         design.place,
+                                         {"Tahoma", 15.75f, true},
+                                         yellow,
+                                         black,
+                                         BackStyle::Opaque,
+                                         Alignment::Center,
+                                         true});
+        const int index = design.index;
+        button->onClick = [this, index] { Label3_Click(index); };
+        button->onMouseMove = [this, index](const MouseArgs &args) {
+            Label3_MouseMove(index, args);
+        };
+        Label3.add(index, button);
+    }
+    Label3[CheckScoreButton].setVisible(false);
+}
+
+void ActivityBoard::makeMovableLabels()
+{
+    for (int i = 0; i < count(); ++i) {
+        // The design captions are placeholders; the texts arrive from the target boxes at load.
+        Label *label = makeLabel(this, answerLook(m_data, "", m_data.answers[i].start));
+        // The label being dragged is drawn over everything, the other labels included.
+        label->onMouseDown = [label](const MouseArgs &args) {
+            if (args.button == 1)
+                label->raise();
+        };
+        label->onMouseMove = [this, i](const MouseArgs &args) { Label2_MouseMove(i, args); };
+        label->onMouseUp = [this, i](const MouseArgs &args) { Label2_MouseUp(i, args); };
+        Label2.add(i, label);
+    }
+}
+
+int ActivityBoard::count() const
+{
+    return m_data.count();
+}
+
+Label &ActivityBoard::fixedText(const QString &name, int index) const
+{
+    return m_fixedTexts.at(name)[index];
+}
+
+void ActivityBoard::Form_Load()
+{
+    ApplyScreenStyle(*this);
+    m_screens.module1().ScoreOutOf = count();
+    loadPictures();
+    setUpBoard();
+}
+
+void ActivityBoard::loadPictures()
+{
+    for (const PictureDesign &design : m_data.pictures) {
+        try {
+            Image1[design.index].LoadPicture(design.file);
+        } catch (const FileError &) {
+            // The board works without its pictures; a missing one leaves its frame empty.
+        }
+    }
+}
+
+void ActivityBoard::setUpBoard()
+{
+    m_screens.module1().ScoreOutOf = count();
+    for (int i = 0; i < count(); ++i) {
+        Label4[i].setHeight(Label2[i].Height());
+        if (!m_data.homeBoxWidth)
+            Label4[i].setWidth(Label2[i].Width());
+    }
+    for (int i = 0; i < count(); ++i) {
+        Label2[i].setCaption(Label1[i].Caption());
+        Label1[i].setCaption("");
+        Label1[i].setBackStyle(BackStyle::Transparent);
+        Label4[i].setLeft(Label2[i].Left());
+        Label4[i].setTop(Label2[i].Top());
+    }
+    for (int i = 0; i < count(); ++i) {
+        Label1[i].setVisible(true);
+        Label2[i].setVisible(true);
+        Label4[i].setVisible(true);
+    }
+}
+
+void ActivityBoard::Label2_MouseMove(int index, const MouseArgs &args)
+{
+    // The left button alone drags; the label's centre follows the pointer.
+    if (args.button != 1)
+        return;
+    Label &label = Label2[index];
+    label.setLeft(static_cast<float>(double(label.Left()) + args.x - label.Width() / 2.0));
+    label.setTop(static_cast<float>(double(label.Top()) + args.y - label.Height() / 2.0));
+}
+
+void ActivityBoard::Label2_MouseUp(int index, const MouseArgs &)
+{
+    Label &label = Label2[index];
+    const DropOutcome outcome =
+        dropPass(placesOf(Label1), placesOf(Label4), {label.Left(), label.Top()});
+    label.setLeft(outcome.corner.left);
+    label.setTop(outcome.corner.top);
+    for (int snap = 0; snap < outcome.snaps; ++snap)
+        playIfSoundOn(m_screens, thud);
+    showCheckScoreWhenComplete();
+}
+
+void ActivityBoard::showCheckScoreWhenComplete()
+{
+    // Only ever shows the button: moving a label out again leaves it up until "Start Again".
+    if (labelsInTargets(labelCorners(), placesOf(Label1)) == count())
+        Label3[CheckScoreButton].setVisible(true);
+}
+
+void ActivityBoard::Label3_Click(int index)
+{
+    m_screens.module1().Score = 0;
+    switch (index) {
+    case ExitButton:
+        m_screens.unload(*this);
+        break;
+    case StartAgainButton:
+        startAgain();
+        break;
+    case CheckScoreButton:
+        checkScore();
+        break;
+    default:
+        break;
+    }
+    // Still heard after "Exit": the screen goes only once this handler has returned.
+    playClick(m_screens);
+}
+
+void ActivityBoard::startAgain()
+{
+    for (int i = 0; i < count(); ++i) {
+        Label2[i].setLeft(Label4[i].Left());
+        Label2[i].setTop(Label4[i].Top());
+    }
+    Label3[CheckScoreButton].setVisible(false);
+}
+
+void ActivityBoard::checkScore()
+{
+    m_screens.module1().Score = labelsInOwnTarget(labelCorners(), placesOf(Label1));
+    // The board stays loaded beneath the results, labels where they are.
+    m_screens.welldone().show();
+}
+
+void ActivityBoard::Label3_MouseMove(int index, const MouseArgs &)
+{
+    Label3[index].setBackStyle(BackStyle::Opaque);
+}
+
+void ActivityBoard::Form_MouseMove(const MouseArgs &)
+{
+    for (const auto &[index, button] : Label3)
+        button->setBackStyle(BackStyle::Transparent);
+}
+
+std::vector<TwipsRect> ActivityBoard::placesOf(const ControlArray<Label> &boxes) const
+{
+    std::vector<TwipsRect> places;
+    for (const auto &[index, box] : boxes)
+        places.push_back(box->place());
+    return places;
+}
+
+std::vector<Corner> ActivityBoard::labelCorners() const
+{
+    std::vector<Corner> corners;
+    for (const auto &[index, label] : Label2)
+        corners.push_back({label->Left(), label->Top()});
+    return corners;
+}
+
+ActivityBoard &Screens::propertieslab()
+{
+    return get<ActivityBoard>("propertieslab", propertieslabData);
+}
+
+ActivityBoard &Screens::irreversiblelab()
+{
+    return get<ActivityBoard>("irreversiblelab", irreversiblelabData);
+}
+
+ActivityBoard &Screens::propertiesord()
+{
+    return get<ActivityBoard>("propertiesord", propertiesordData);
+}
+
+ActivityBoard &Screens::irreversibleord()
+{
+    return get<ActivityBoard>("irreversibleord", irreversibleordData);
+}

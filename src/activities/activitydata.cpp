@@ -1,0 +1,180 @@
+#include "activities/activitydata.h"
+
+namespace
+{
+
+const QColor yellow(255, 255, 0);
+const QColor black(0, 0, 0);
+const QColor lightCyan(128, 255, 255);
+const QColor green(0, 255, 0);
+const QColor darkBlue(0, 0, 192);
+
+LabelDesign titleAt(TwipsRect place, Alignment alignment)
+{
+    return {"", place, {"Times New Roman", 24}, yellow, black, BackStyle::Transparent, alignment};
+}
+
+LabelDesign dragInstruction(TwipsRect place, float size, Alignment alignment)
+{
+    return {"Drag the labels into the correct boxes.",
+            place,
+            {"Tahoma", size, true},
+            lightCyan,
+            black,
+            BackStyle::Transparent,
+            alignment};
+}
+
+// The four pictures sit in a two-by-two grid, each box directly beneath its picture; the last
+// one is drawn a little smaller.
+std::vector<PictureDesign> labellingPictures(const QString &first, const QString &second,
+                                             const QString &third, const QString &fourth)
+{
+    return {{0, first, {1800, 840, 3660, 2760}},
+            {1, second, {6600, 840, 3660, 2760}},
+            {2, third, {1800, 4080, 3660, 2760}},
+            {3, fourth, {6600, 4080, 3600, 2700}}};
+}
+
+LabelDesign columnHeading(const QString &caption, TwipsRect place)
+{
+    return {caption,          place, {"Tahoma", 12, true}, yellow, black, BackStyle::Transparent,
+            Alignment::Center};
+}
+
+FixedText propertyName(int index, const QString &caption, float top)
+{
+    return {"Label7",
+            index,
+            {caption,
+             {2520, top, 2235, 435},
+             {"Tahoma", 11.25f, true},
+             yellow,
+             darkBlue,
+             BackStyle::Opaque,
+             Alignment::Center,
+             true}};
+}
+
+// Each sentence beginning ends at 6495, just left of its box.
+FixedText sentenceBeginning(int index, const QString &caption, float left, float top, float width)
+{
+    return {"Label5",
+            index,
+            {caption,
+             {left, top, width, 495},
+             {"Tahoma", 15.75f, true},
+             yellow,
+             black,
+             BackStyle::Transparent,
+             Alignment::Right}};
+}
+
+} // namespace
+
+const ActivityData propertieslabData{
+    .title = titleAt({120, 120, 5145, 705}, Alignment::Center),
+    .texts = {{"Label7", 0, dragInstruction({7080, 120, 4785, 345}, 12, Alignment::Right)}},
+    .pictures = labellingPictures("Images\\aluminiumsm.jpg", "Images\\magnetsm.jpg",
+                                  "Images\\woolhatsm.jpg", "Images\\glovessm.jpg"),
+    .labelWidth = 2805,
+    .labelHeight = 375,
+    .labelFont = {"Tahoma", 12, true},
+    .labelAlignment = Alignment::Center,
+    .homeBoxWidth = 1845,
+    .answers = {{"Waterproof", {3120, 7440}, {7080, 6840}},
+                {"Electrical Conductor", {8880, 7440}, {2280, 3600}},
+                {"Magnetic", {240, 7440}, {7080, 3600}},
+                {"Absorbent", {6000, 7440}, {2280, 6840}}},
+};
+
+const ActivityData irreversiblelabData{
+    .title = titleAt({120, 120, 4065, 705}, Alignment::Center),
+    .texts = {{"Label7", 0, dragInstruction({7080, 120, 4785, 345}, 12, Alignment::Right)}},
+    .pictures = labellingPictures("Images\\candlesm2.jpg", "Images\\dissolvingsm.jpg",
+                                  "Images\\boilingsm.jpg", "Images\\freezingsm.jpg"),
+    .labelWidth = 1845,
+    .labelHeight = 375,
+    .labelFont = {"Tahoma", 12, true},
+    .labelAlignment = Alignment::Center,
+    .homeBoxWidth = 1845,
+    .answers = {{"Freezing", {3960, 7440}, {7560, 6840}},
+                {"Burning", {8280, 7440}, {2760, 3600}},
+                {"Dissolving", {1800, 7440}, {7560, 3600}},
+                {"Boiling", {6120, 7440}, {2760, 6840}}},
+};
+
+// A table of six properties: the name of each is fixed, its meaning goes in the box at Left 5400
+// and an example material in the box at Left 7920 of the same row.
+const ActivityData propertiesordData{
+    .title = titleAt({120, 120, 4785, 705}, Alignment::Left),
+    .texts = {{"Label8",
+               0,
+               {"Complete the table of properties of materials.",
+                {5640, 240, 5835, 585},
+                {"Times New Roman", 15.75f},
+                green,
+                black,
+                BackStyle::Transparent,
+                Alignment::Left}},
+              {"Label8", 4, columnHeading("Property", {2640, 840, 1995, 345})},
+              {"Label8", 1, columnHeading("Meaning", {5160, 840, 2355, 345})},
+              {"Label8", 2, columnHeading("Example", {7680, 840, 2355, 345})},
+              propertyName(5, "Hard", 1320),
+              propertyName(0, "Strong", 2160),
+              propertyName(1, "Brittle", 3000),
+              propertyName(2, "Transparent", 3840),
+              propertyName(3, "Opaque", 4680),
+              propertyName(4, "Flexible", 5520)},
+    .pictures = {},
+    .labelWidth = 1875,
+    .labelHeight = 675,
+    .labelFont = {"Tahoma", 11.25f, true},
+    .labelAlignment = Alignment::Center,
+    .homeBoxWidth = std::nullopt,
+    .answers = {{"Rubber", {2160, 7080}, {7920, 5400}},
+                {"Steel", {2160, 6360}, {7920, 2040}},
+                {"Wood", {9840, 7080}, {7920, 4560}},
+                {"Bends easily.", {6000, 7080}, {5400, 5400}},
+                {"Lets light through.", {6000, 6360}, {5400, 3720}},
+                {"Doesn't bend or break easily.", {4080, 6360}, {5400, 2040}},
+                {"Doesn't let light through.", {4080, 7080}, {5400, 4560}},
+                {"Glass", {9840, 6360}, {7920, 3720}},
+                {"Slate", {240, 7080}, {7920, 2880}},
+                {"Hard, but breaks easily.", {7920, 7080}, {5400, 2880}},
+                {"Difficult to scratch.", {240, 6360}, {5400, 1200}},
+                {"Diamond", {7920, 6360}, {7920, 1200}}},
+};
+
+// Six sentences about burning: each beginning is fixed, its ending goes in the box to its right.
+const ActivityData irreversibleordData{
+    .title = titleAt({120, 240, 5025, 825}, Alignment::Center),
+    .texts = {{"Label8",
+               0,
+               {"Complete the sentences below about burning.",
+                {6240, 120, 5265, 1065},
+                {"Times New Roman", 20.25f},
+                green,
+                black,
+                BackStyle::Transparent,
+                Alignment::Center}},
+              {"Label9", 0, dragInstruction({120, 7920, 2625, 585}, 11.25f, Alignment::Center)},
+              sentenceBeginning(0, "Burning is a", 720, 1380, 5775),
+              sentenceBeginning(1, "Burning occurs when", 840, 2100, 5655),
+              sentenceBeginning(2, "When a material is burnt it", 1680, 2820, 4815),
+              sentenceBeginning(3, "Carbon, burning, in wood combines with", 120, 3540, 6375),
+              sentenceBeginning(4, "Burning materials", 840, 4260, 5655),
+              sentenceBeginning(5, "Burning produces an", 720, 4980, 5775)},
+    .pictures = {},
+    .labelWidth = 5115,
+    .labelHeight = 495,
+    .labelFont = {"Tahoma", 15.75f, true},
+    .labelAlignment = Alignment::Left,
+    .homeBoxWidth = std::nullopt,
+    .answers = {{"turns into new substances.", {720, 7320}, {6600, 2790}},
+                {"chemical reaction.", {6090, 7320}, {6600, 1335}},
+                {"creates heat.", {720, 6120}, {6600, 4230}},
+                {"oxygen reacts with a fuel.", {720, 6720}, {6600, 2070}},
+                {"oxygen to make carbon dioxide.", {6090, 6720}, {6600, 3510}},
+                {"irreversible change.", {6090, 6120}, {6600, 4950}}},
+};
