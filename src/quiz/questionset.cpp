@@ -1,0 +1,129 @@
+#include "quiz/questionset.h"
+
+#include "app/module1.h"
+#include "platform/codepage.h"
+#include "platform/errors.h"
+#include "platform/seqfile.h"
+
+#include <QStringList>
+
+namespace
+{
+
+QString commasFromAmpersands(QString field)
+{
+    return field.replace(u'&', u',');
+}
+
+QString readText(SeqReader &file)
+{
+    return commasFromAmpersands(file.readField());
+}
+
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+bool startsWithBlank(const QString &text)
+{
+    return !text.isEmpty() && isBlank(text.front());
+}
+
+// The reader skips blanks before looking for an opening quote, so "  \"x" counts as quoted too.
+bool opensWithQuote(const QString &text)
+{
+    for (const QChar c : text) {
+        if (!isBlank(c))
+            return c == u'"';
+    }
+    return false;
+}
+
+// A quote that opens a word becomes a left curly quote, any other a right one.
+QString curlyQuotes(const QString &text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) != u'"') {
+            result.append(text.at(i));
+            continue;
+        }
+        const bool opening = i == 0 || isBlank(text.at(i - 1)) || text.at(i - 1) == u'(';
+        result.append(opening ? QChar(0x201C) : QChar(0x201D));
+    }
+    return result;
+}
+
+// The line that reads back as this text. Blanks in front survive only inside quotes, and a
+// quoted field ends at its first quote, so such a field's own quotes have to become curly ones.
+QString storedField(const QString &text)
+{
+    if (text.contains(u'\r') || text.contains(u'\n'))
+        throw FileError("a line break can't be stored in a question set");
+    if (!isWindows1252Encodable(text))
+        throw FileError("a character can't be stored in a question set: " + text.toStdString());
+    QString field = text;
+    field.replace(u',', u'&');
+    if (opensWithQuote(field) || (startsWithBlank(field) && field.contains(u'"')))
+        field = curlyQuotes(field);
+    if (startsWithBlank(field))
+        field = u'"' + field + u'"';
+    return field;
+}
+
+QString correctDigit(int correct)
+{
+    if (correct < 1 || correct > 4)
+        throw FileError("correct answer " + std::to_string(correct) + " is not 1 to 4");
+    return QString::number(correct);
+}
+
+// Every line is made before the file is opened, so a field that can't be stored stops the save
+// before the old file is touched.
+QStringList setLines(const QuestionSetText &set)
+{
+    const QString separator = QStringLiteral(" ");
+    QStringList lines{storedField(set.title), separator};
+    for (const QuestionSetText::Question &question : set.questions) {
+        lines.append(storedField(question.text));
+        for (const QString &answer : question.answers)
+            lines.append(storedField(answer));
+        lines.append(correctDigit(question.correct));
+        lines.append(separator);
+    }
+    return lines;
+}
+
+} // namespace
+
+void LoadQuestionSet(Module1 &m, SeqReader &file)
+{
+    m.CurrentSetTitle = readText(file);
+    file.readField(); // separator
+    for (int n = 1; n <= 10; ++n) {
+        m.QuestionText[n] = readText(file);
+        m.AnswerA[n] = readText(file);
+        m.AnswerB[n] = readText(file);
+        m.AnswerC[n] = readText(file);
+        m.AnswerD[n] = readText(file);
+        m.CorrectAnswer[n] = file.readField();
+        file.readField(); // separator
+    }
+}
+
+void loadQuestionSetFile(Module1 &m, const QString &path)
+{
+    SeqReader file(path); // reads the whole file and closes it at once
+    LoadQuestionSet(m, file);
+}
+
+void writeQuestionSet(const QString &path, const QuestionSetText &set)
+{
+    const QStringList lines = setLines(set);
+    SeqWriter writer(path);
+    for (const QString &line : lines)
+        writer.writeLine(line);
+    writer.commit();
+}
