@@ -9,6 +9,8 @@
 #include "platform/label.h"
 #include "quiz/welldone.h"
 
+#include <QFontMetricsF>
+
 namespace
 {
 
@@ -58,6 +60,18 @@ ActivityBoard::ActivityBoard(Screens &screens, const ActivityData &data)
     makeBoxes();
     makeButtons();
     makeMovableLabels();
+    keepOneLineCaptionsOnOneLine();
+}
+
+void ActivityBoard::keepOneLineCaptionsOnOneLine()
+{
+    // A caption a hair wider than its one-line box would otherwise wrap and lose its second line
+    // below the box; unwrapped it loses at most a sliver at the edge.
+    for (Label *label : findChildren<Label *>(Qt::FindDirectChildrenOnly)) {
+        const qreal lineSpacing = QFontMetricsF(label->font()).lineSpacing();
+        if (label->height() < 2 * lineSpacing)
+            label->setWordWrap(false);
+    }
 }
 
 void ActivityBoard::makePictures()

@@ -47,6 +47,7 @@ private:
     void makeBoxes();
     void makeButtons();
     void makeMovableLabels();
+    void keepOneLineCaptionsOnOneLine();
     void loadPictures();
     void setUpBoard();
     void startAgain();

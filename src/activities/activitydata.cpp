@@ -162,7 +162,10 @@ const ActivityData irreversibleordData{
               sentenceBeginning(0, "Burning is a", 720, 1380, 5775),
               sentenceBeginning(1, "Burning occurs when", 840, 2100, 5655),
               sentenceBeginning(2, "When a material is burnt it", 1680, 2820, 4815),
-              sentenceBeginning(3, "Carbon, burning, in wood combines with", 120, 3540, 6375),
+              // Designed at Left 120, Width 6375; our stand-in for Tahoma runs a few pixels
+              // wider, so this longest beginning takes the room up to the screen's edge. Being
+              // right-aligned, borderless and transparent, only its text shows, ending at 6495.
+              sentenceBeginning(3, "Carbon, burning, in wood combines with", 0, 3540, 6495),
               sentenceBeginning(4, "Burning materials", 840, 4260, 5655),
               sentenceBeginning(5, "Burning produces an", 720, 4980, 5775)},
     .pictures = {},
