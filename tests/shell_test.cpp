@@ -2,6 +2,7 @@
 #include "app/grey.h"
 #include "app/titlefrm.h"
 #include "menus/intro0.h"
+#include "menus/topicmenu.h"
 #include "platform/commandbutton.h"
 #include "platform/frame.h"
 #include "platform/image.h"
@@ -151,6 +152,7 @@ TEST_F(ShellTest, HoverHighlightsTheEntryUnderThePointerAndBareScreenClearsAll)
     EXPECT_EQ(properties.backStyle(), BackStyle::Opaque);
     QTest::mouseClick(&properties, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(properties.backStyle(), BackStyle::Opaque) << "a click never changes the highlight";
+    screens->unload(screens->properties());
 
     // Over a greyed entry the pointer is over bare screen: the highlight goes.
     QTest::mouseMove(&menu.Label2[4], QPoint(5, 5));

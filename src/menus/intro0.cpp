@@ -4,6 +4,7 @@
 #include "app/screenstyle.h"
 #include "app/sounds.h"
 #include "app/titlefrm.h"
+#include "menus/topicmenu.h"
 #include "platform/commandbutton.h"
 #include "platform/image.h"
 #include "platform/label.h"
@@ -159,6 +160,12 @@ void Intro0::Form_MouseMove(const MouseArgs &)
 void Intro0::Label2_Click(int index)
 {
     switch (index) {
+    case 3:
+        m_screens.properties().show();
+        break;
+    case 12:
+        m_screens.irreversible().show();
+        break;
     case 16: {
         Titlefrm &exitScreen = m_screens.titlefrm();
         exitScreen.Command1->setCaption("Cancel");
@@ -166,7 +173,7 @@ void Intro0::Label2_Click(int index)
         break;
     }
     default:
-        // The topics, viewers and worksheet tools open here as their screens arrive.
+        // The viewers and the worksheet tools open here as their screens arrive.
         break;
     }
     playClick(m_screens);

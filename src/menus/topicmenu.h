@@ -1,0 +1,37 @@
+#pragma once
+
+#include "menus/topics.h"
+#include "platform/controlarray.h"
+#include "platform/form.h"
+
+class Image;
+class Label;
+class Screens;
+class Timer;
+
+// A topic's menu: key facts, teacher's notes, the quiz, the two activities and "Exit". Both
+// topics use this one screen with their own data; "Changes in Materials" also shows a burning
+// candle.
+class TopicMenu : public Form
+{
+    Q_OBJECT
+public:
+    TopicMenu(Screens &screens, const TopicData &topic);
+
+    void Form_Load() override;
+    void Form_MouseMove(const MouseArgs &args) override;
+    void label3_Click(int index);
+    void label3_MouseMove(int index);
+    void Timer1_Timer();
+
+    Label *Label1;
+    Image *Image1 = nullptr; // the candle; only on the animated menu
+    Timer *Timer1 = nullptr;
+    ControlArray<Label> label3;
+
+private:
+    void startQuiz();
+    void openActivity(ActivityBoard &(Screens::*activity)());
+    Screens &m_screens;
+    const TopicData &m_topic;
+};

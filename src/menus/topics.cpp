@@ -1,0 +1,29 @@
+#include "menus/topics.h"
+
+#include "app/screens.h"
+
+const TopicData propertiesTopic{
+    .title = "Properties of Materials",
+    .backColor = QColor(39, 63, 137),
+    .backgroundPicture = "Images\\ironbridge1.jpg",
+    .candle = false,
+    .questionSet = "multiple\\Properties of Materials.txt",
+    .quizPicture = "images\\ironbridgesm.jpg",
+    .labelling = &Screens::propertieslab,
+    .ordering = &Screens::propertiesord,
+    .keyFacts = "key properties",
+    .teacherNotes = "properties",
+};
+
+const TopicData irreversibleTopic{
+    .title = "Changes in Materials",
+    .backColor = QColor(2, 0, 0),
+    .backgroundPicture = "",
+    .candle = true,
+    .questionSet = "multiple\\Changes in Materials.txt",
+    .quizPicture = "images\\candlesm.jpg",
+    .labelling = &Screens::irreversiblelab,
+    .ordering = &Screens::irreversibleord,
+    .keyFacts = "key irreversible",
+    .teacherNotes = "irreversible",
+};
