@@ -1,0 +1,279 @@
+#include "quiz/multiple.h"
+
+#include "app/screens.h"
+#include "app/screenstyle.h"
+#include "app/sounds.h"
+#include "platform/label.h"
+#include "platform/optionbutton.h"
+#include "platform/picturebox.h"
+#include "quiz/welldone.h"
+#include "quiz/worksheetprint.h"
+#include "quiz/wrong.h"
+
+#include <QFontMetricsF>
+
+namespace
+{
+
+const QColor yellow(255, 255, 0);
+const QColor green(0, 255, 0);
+const QColor lilac(128, 128, 255);
+const QColor black(0, 0, 0);
+const QColor screenBlue(0, 78, 152);
+
+constexpr int NoAnswer = 5;
+constexpr int QuestionCount = 10;
+constexpr float AnswerSize = 20.25f;
+constexpr float SmallestAnswerSize = 12;
+// The option button paints its dot, then the caption four pixels to the right of it.
+constexpr int DotAndGap = 13 + 4;
+
+LabelDesign title(const QString &caption, TwipsRect place, FontSpec font, const QColor &colour,
+                  Alignment alignment = Alignment::Center)
+{
+    return {caption, place, font, colour, screenBlue, BackStyle::Transparent, alignment};
+}
+
+struct Button {
+    int index;
+    TwipsRect place;
+    const char *caption;
+    bool visible;
+};
+
+// "Print Worksheet" is offered on every quiz: a teacher can print any set, built-in or their own.
+const Button buttons[] = {
+    {0, {2040, 7920, 3765, 495}, "<< Previous Question", false},
+    {1, {6000, 7920, 3765, 495}, "Next Question >>", true},
+    {2, {10560, 7920, 1245, 495}, "Exit", true},
+    {3, {7920, 1920, 3045, 495}, "Print Worksheet", true},
+};
+
+const float answerTops[] = {5400, 6000, 6600, 7200};
+
+} // namespace
+
+int correctOption(const QString &correctAnswer)
+{
+    const QString digit = correctAnswer.trimmed();
+    if (digit.size() != 1 || digit.at(0) < QChar('1') || digit.at(0) > QChar('4'))
+        return 0;
+    return digit.at(0).digitValue();
+}
+
+QString wrongAnswerLine(int question, const QString &questionText)
+{
+    return " " + QString::number(question) + ". " + questionText;
+}
+
+float answerFontSize(const QString &answer, int buttonWidth)
+{
+    const int room = buttonWidth - DotAndGap;
+    float size = AnswerSize;
+    // Sizes go down a pixel at a time, the steps in which the screen's fonts differ.
+    const float step = TwipsPerPixel / TwipsPerPoint;
+    while (size - step >= SmallestAnswerSize) {
+        const QFontMetricsF metrics(toQFont({"Times New Roman", size, false}));
+        if (metrics.horizontalAdvance(answer) <= room)
+            break;
+        size -= step;
+    }
+    return size;
+}
+
+Multiple::Multiple(Screens &screens) : Form(screens.stage()), m_screens(screens)
+{
+    Label1 = makeLabel(
+        this, title("Multiple Choice", {120, 120, 6240, 900}, {"Tahoma", 36, true}, yellow));
+    Label5 = makeLabel(this, title("", {120, 1200, 6465, 585}, {"Times New Roman", 24}, green));
+    Label6 = makeLabel(this, title("", {120, 1920, 6465, 705}, {"Times New Roman", 24}, lilac));
+    makeAnswers();
+    // Made after the no-answer button, so the picture lies over it and hides it.
+    Picture1 = new PictureBox(this);
+    Picture1->setObjectName("Picture1");
+    Picture1->setPlace({6840, 240, 855, 615});
+    Label4 = makeLabel(
+        this, title("", {360, 3240, 5415, 615}, {"Times New Roman", 24}, yellow, Alignment::Left));
+    Label2 = makeLabel(this, title("", {960, 3960, 9840, 1455}, {"Times New Roman", 30}, yellow));
+    makeButtons();
+}
+
+void Multiple::makeAnswers()
+{
+    for (int index = 1; index <= NoAnswer; ++index) {
+        auto *answer = new OptionButton(this);
+        answer->setFontSpec({"Times New Roman", AnswerSize, false});
+        answer->setColours(yellow, QColor(192, 192, 192));
+        if (index < NoAnswer)
+            answer->setPlace({2400, answerTops[index - 1], 6975, 525});
+        else
+            answer->setPlace({0, 0, 375, 255});
+        Option1.add(index, answer);
+    }
+    // The no-answer button starts selected, so opening the quiz makes no typing sound.
+    Option1[NoAnswer].setValue(true);
+    for (int index = 1; index <= NoAnswer; ++index)
+        Option1[index].onClick = [this, index] { Option1_Click(index); };
+}
+
+void Multiple::makeButtons()
+{
+    for (const Button &button : buttons) {
+        Label *label = makeLabel(this, {button.caption,
+                                        button.place,
+                                        {"Tahoma", 15.75f, true},
+                                        yellow,
+                                        black,
+                                        BackStyle::Opaque,
+                                        Alignment::Center,
+                                        true});
+        label->setVisible(button.visible);
+        const int index = button.index;
+        label->onClick = [this, index] { Label3_Click(index); };
+        label->onMouseMove = [this, index](const MouseArgs &) { Label3_MouseMove(index); };
+        Label3.add(index, label);
+    }
+}
+
+void Multiple::Form_Load()
+{
+    ApplyScreenStyle(*this);
+    Module1 &m = m_screens.module1();
+    m.Score = 0;
+    m.ScoreOutOf = 10;
+    m.CurrentQuestion = 1;
+    for (int question = 1; question <= QuestionCount; ++question)
+        m.QuestionResult[question] = 0;
+    Option1[NoAnswer].setLeft(Picture1->Left() + 240);
+    Option1[NoAnswer].setTop(Picture1->Top() + 240);
+    for (int index = 1; index < NoAnswer; ++index)
+        Option1[index].setBackColor(screenBlue);
+    Label6->setCaption(m.CurrentSetTitle);
+    showquest();
+}
+
+void Multiple::showquest()
+{
+    const Module1 &m = m_screens.module1();
+    const int question = m.CurrentQuestion;
+    Option1[NoAnswer].setValue(true);
+    Label3[0].show();
+    Label3[1].setCaption("Next Question >>");
+    Label4->setCaption("Question " + QString::number(question));
+    Label2->setCaption(m.QuestionText[question]);
+    const QString answers[] = {m.AnswerA[question], m.AnswerB[question], m.AnswerC[question],
+                               m.AnswerD[question]};
+    for (int index = 1; index < NoAnswer; ++index) {
+        OptionButton &answer = Option1[index];
+        answer.setCaption(answers[index - 1]);
+        answer.setFontSpec(
+            {"Times New Roman", answerFontSize(answers[index - 1], answer.width()), false});
+    }
+    if (question == 1)
+        Label3[0].hide();
+    if (question == QuestionCount)
+        Label3[1].setCaption("Check Score >>");
+    // Focus rests on the hidden button, so no answer carries a focus mark.
+    if (Option1[NoAnswer].Visible())
+        Option1[NoAnswer].setFocus(Qt::OtherFocusReason);
+}
+
+void Multiple::Option1_Click(int)
+{
+    playIfSoundOn(m_screens, QStringLiteral("wav\\typekey.wav"));
+}
+
+void Multiple::Label3_Click(int index)
+{
+    Module1 &m = m_screens.module1();
+    switch (index) {
+    case 0:
+        --m.CurrentQuestion;
+        showquest();
+        break;
+    case 1:
+        recordAnswer();
+        ++m.CurrentQuestion;
+        if (m.CurrentQuestion < QuestionCount + 1)
+            showquest();
+        else
+            scoreQuiz();
+        break;
+    case 2:
+        m_screens.unload(*this);
+        break;
+    case 3:
+        Printpage();
+        break;
+    }
+    playClick(m_screens);
+}
+
+void Multiple::recordAnswer()
+{
+    Module1 &m = m_screens.module1();
+    // A field that names no answer button leaves the question wrong whatever was chosen.
+    const int correct = correctOption(m.CorrectAnswer[m.CurrentQuestion]);
+    m.QuestionResult[m.CurrentQuestion] = correct != 0 && Option1[correct].Value() ? 1 : 0;
+}
+
+void Multiple::scoreQuiz()
+{
+    fillReview();
+    Module1 &m = m_screens.module1();
+    m.CertificateHeading = Label5->Caption();
+    m_screens.wrong().Label6->setCaption(Label6->Caption());
+    handOverToResults();
+}
+
+void Multiple::fillReview()
+{
+    Module1 &m = m_screens.module1();
+    // Touching the review makes it, hidden, even when there is nothing wrong to list.
+    Wrong &review = m_screens.wrong();
+    int right = 0;
+    for (int question = 1; question <= QuestionCount; ++question) {
+        if (m.QuestionResult[question] == 1) {
+            ++right;
+            continue;
+        }
+        Label &line = review.Label2[question - 1 - right];
+        line.setCaption(wrongAnswerLine(question, m.QuestionText[question]));
+        line.show();
+    }
+    m.Score = right;
+}
+
+void Multiple::handOverToResults()
+{
+    // The results screen words its message from the final score as it loads.
+    Welldone &results = m_screens.welldone();
+    results.Label6->hide();
+    results.Label5->show();
+    results.Label3[0].show();
+    results.show();
+    m_screens.unload(*this);
+}
+
+void Multiple::Label3_MouseMove(int index)
+{
+    Label3[index].setBackStyle(BackStyle::Opaque);
+}
+
+void Multiple::Form_MouseMove(const MouseArgs &)
+{
+    for (const auto &[index, label] : Label3)
+        label->setBackStyle(BackStyle::Transparent);
+}
+
+void Multiple::Printpage()
+{
+    Platform &platform = m_screens.platform();
+    printWorksheet(platform.printer, platform.messageBoxes, Label5->Caption(), Label6->Caption(),
+                   m_screens.module1());
+}
+
+Multiple &Screens::multiple()
+{
+    return get<Multiple>("multiple");
+}
