@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+class MessageBoxes;
+class Printer;
+struct Module1;
+
+// Prints the loaded question set as a paper worksheet, then "Your worksheet is now printing.";
+// a printer failure is reported once as above. Returns normally.
+void printWorksheet(Printer &printer, MessageBoxes &boxes, const QString &heading,
+                    const QString &title, const Module1 &m);
