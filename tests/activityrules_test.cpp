@@ -1,4 +1,4 @@
-// The board's rules on plain positions: catch zones, the order of one drop, completeness, score.
+// The board's rules on plain positions: catch zones, the order of one drop, counting and score.
 #include "activities/activitydata.h"
 #include "activities/droprules.h"
 
@@ -11,28 +11,19 @@ namespace
 std::vector<TwipsRect> targetsOf(const ActivityData &data)
 {
     std::vector<TwipsRect> boxes;
-    for (const Answer &answer : data.answers)
-        boxes.push_back({answer.target.left, answer.target.top, data.labelWidth, data.labelHeight});
+    for (const Answer &a : data.answers)
+        boxes.push_back({a.target.left, a.target.top, data.labelWidth, data.labelHeight});
     return boxes;
 }
 
-// Home boxes as they stand once the board is set up: on the labels' start positions, the
-// labels' height, and their own width only where the board keeps one.
+// Home boxes once set up: on the labels' start, their height, their own width only if kept.
 std::vector<TwipsRect> homesOf(const ActivityData &data)
 {
     std::vector<TwipsRect> boxes;
-    for (const Answer &answer : data.answers)
-        boxes.push_back({answer.start.left, answer.start.top,
-                         data.homeBoxWidth.value_or(data.labelWidth), data.labelHeight});
+    for (const Answer &a : data.answers)
+        boxes.push_back({a.start.left, a.start.top, data.homeBoxWidth.value_or(data.labelWidth),
+                         data.labelHeight});
     return boxes;
-}
-
-std::vector<Corner> labelsIn(const std::vector<TwipsRect> &boxes, const std::vector<int> &order)
-{
-    std::vector<Corner> corners;
-    for (int box : order)
-        corners.push_back({boxes[box].left, boxes[box].top});
-    return corners;
 }
 
 float above(float value)
@@ -44,123 +35,69 @@ float below(float value)
     return std::nextafter(value, -1e9f);
 }
 
-// A zone written out by hand as open ranges, from the worked examples of the boards.
-struct Zone {
-    const char *what;
-    TwipsRect box;
-    float leftFrom, leftTo, topFrom, topTo;
-};
-
-const Zone zones[] = {
-    {"propertieslab target (2280, 3600)", {2280, 3600, 2805, 375}, 877.5f, 5085, 3412.5f, 3975},
-    {"propertieslab target (7080, 6840)", {7080, 6840, 2805, 375}, 5677.5f, 9885, 6652.5f, 7215},
-    {"irreversiblelab target (2760, 3600)", {2760, 3600, 1845, 375}, 1837.5f, 4605, 3412.5f, 3975},
-    {"home box (3120, 7440)", {3120, 7440, 1845, 375}, 2197.5f, 4965, 7252.5f, 7815},
-    {"home box (240, 7440)", {240, 7440, 1845, 375}, -682.5f, 2085, 7252.5f, 7815},
-    {"propertiesord box (5400, 1200)", {5400, 1200, 1875, 675}, 4462.5f, 7275, 862.5f, 1875},
-    {"propertiesord box (7920, 5400)", {7920, 5400, 1875, 675}, 6982.5f, 9795, 5062.5f, 6075},
-    {"irreversibleord box (6600, 1335)", {6600, 1335, 5115, 495}, 4042.5f, 11715, 1087.5f, 1830},
-    {"irreversibleord home (720, 7320)", {720, 7320, 5115, 495}, -1837.5f, 5835, 7072.5f, 7815},
-};
-
 } // namespace
 
 TEST(CatchZone, HoldsOnlyCornersStrictlyInside)
 {
+    // Open ranges written out by hand from the boards' worked examples.
+    struct Zone {
+        TwipsRect box;
+        float leftFrom, leftTo, topFrom, topTo;
+    };
+    const Zone zones[] = {
+        {{2280, 3600, 2805, 375}, 877.5f, 5085, 3412.5f, 3975},   // propertieslab target
+        {{7080, 6840, 2805, 375}, 5677.5f, 9885, 6652.5f, 7215},  // propertieslab target
+        {{2760, 3600, 1845, 375}, 1837.5f, 4605, 3412.5f, 3975},  // irreversiblelab target
+        {{3120, 7440, 1845, 375}, 2197.5f, 4965, 7252.5f, 7815},  // narrow home box
+        {{5400, 1200, 1875, 675}, 4462.5f, 7275, 862.5f, 1875},   // propertiesord
+        {{6600, 1335, 5115, 495}, 4042.5f, 11715, 1087.5f, 1830}, // irreversibleord
+    };
     for (const Zone &z : zones) {
-        const float midLeft = (z.leftFrom + z.leftTo) / 2;
-        const float midTop = (z.topFrom + z.topTo) / 2;
-        struct Probe {
-            Corner corner;
-            bool caught;
+        const float midLeft = (z.leftFrom + z.leftTo) / 2, midTop = (z.topFrom + z.topTo) / 2;
+        const std::pair<Corner, bool> probes[] = {
+            {{z.box.left, z.box.top}, true},   {{above(z.leftFrom), midTop}, true},
+            {{below(z.leftTo), midTop}, true}, {{midLeft, above(z.topFrom)}, true},
+            {{midLeft, below(z.topTo)}, true}, {{z.leftFrom, midTop}, false},
+            {{z.leftTo, midTop}, false},       {{midLeft, z.topFrom}, false},
+            {{midLeft, z.topTo}, false},       {{below(z.leftFrom), midTop}, false},
         };
-        const Probe probes[] = {
-            {{midLeft, midTop}, true},           {{z.box.left, z.box.top}, true},
-            {{above(z.leftFrom), midTop}, true}, {{below(z.leftTo), midTop}, true},
-            {{midLeft, above(z.topFrom)}, true}, {{midLeft, below(z.topTo)}, true},
-            {{z.leftFrom, midTop}, false},       {{z.leftTo, midTop}, false},
-            {{midLeft, z.topFrom}, false},       {{midLeft, z.topTo}, false},
-            {{z.leftFrom, z.topFrom}, false},    {{below(z.leftFrom), midTop}, false},
-            {{midLeft, above(z.topTo)}, false},
-        };
-        for (const Probe &p : probes)
-            EXPECT_EQ(catches(z.box, p.corner), p.caught)
-                << z.what << " at (" << p.corner.left << ", " << p.corner.top << ")";
+        for (const auto &[corner, caught] : probes)
+            EXPECT_EQ(catches(z.box, corner), caught)
+                << "box at " << z.box.left << ", " << z.box.top << ": " << corner.left << ", "
+                << corner.top;
     }
-}
-
-TEST(CatchZone, BoundsAreRoundedToFloatBeforeComparing)
-{
-    // At 2^24 a float has no room for halves or odd steps: the zone's left bound (2^24 - 0.5) and
-    // right bound (2^24 + 1) both round onto the box's own corner, so nothing lies strictly inside.
-    const TwipsRect box{16777216.0f, 0, 1, 1};
-    EXPECT_FALSE(catches(box, {16777216.0f, 0}));
-    // Below 2^24 the same box shape still catches its own corner.
+    // At 2^24 a float has no halves: both bounds round onto the corner, leaving nothing inside.
+    EXPECT_FALSE(catches({16777216.0f, 0, 1, 1}, {16777216.0f, 0}));
     EXPECT_TRUE(catches({4096, 0, 1, 1}, {4096, 0}));
 }
 
-TEST(DropPass, WorkedExamplesOfTheFourBoards)
+TEST(DropPass, OnTheFourBoards)
 {
     struct Case {
         const char *what;
         const ActivityData &data;
-        Corner dropped;
-        Corner expected;
+        Corner dropped, expected;
         int snaps;
     };
     const Case cases[] = {
-        {"Magnetic near the aluminium box", propertieslabData, {3000, 3500}, {2280, 3600}, 1},
-        {"propertiesord overlap of four boxes goes to Label1(1)",
-         propertiesordData,
-         {7000, 1750},
-         {7920, 2040},
-         1},
-        {"irreversibleord rows overlap: Label1(1) first",
-         irreversibleordData,
-         {6000, 1826},
-         {6600, 1335},
-         1},
-        {"propertieslab: just right of home 3120 is no box's",
-         propertieslabData,
-         {3120 + 1900, 7440},
-         {3120 + 1900, 7440},
-         0},
-        {"propertieslab: just right of home 240",
-         propertieslabData,
-         {240 + 1900, 7440},
-         {240 + 1900, 7440},
-         0},
-        {"propertieslab: just right of home 6000",
-         propertieslabData,
-         {6000 + 1900, 7440},
-         {6000 + 1900, 7440},
-         0},
-        {"propertieslab: just right of home 8880",
-         propertieslabData,
-         {8880 + 1900, 7440},
-         {8880 + 1900, 7440},
-         0},
-        {"propertieslab: inside the narrow home box's reach",
-         propertieslabData,
-         {3120 + 1800, 7440},
-         {3120, 7440},
-         1},
-        {"near another label's home box parks it there",
-         irreversiblelabData,
-         {1900, 7500},
-         {1800, 7440},
-         1},
-        {"far from every box stays put", propertiesordData, {11000, 300}, {11000, 300}, 0},
-        {"a click on a label in its target box snaps it in place",
-         propertiesordData,
-         {5400, 1200},
-         {5400, 1200},
-         1},
-        {"a click on a label in its home box snaps it in place",
-         irreversibleordData,
-         {6090, 6120},
-         {6090, 6120},
-         1},
+        {"Magnetic under the aluminium", propertieslabData, {3000, 3500}, {2280, 3600}, 1},
+        {"in four zones: Label1(1) first", propertiesordData, {7000, 1750}, {7920, 2040}, 1},
+        {"two rows' zones: Label1(1) first", irreversibleordData, {6000, 1826}, {6600, 1335}, 1},
+        {"right of narrow home 3120", propertieslabData, {5020, 7440}, {5020, 7440}, 0},
+        {"right of narrow home 240", propertieslabData, {2140, 7440}, {2140, 7440}, 0},
+        {"right of narrow home 8880", propertieslabData, {10780, 7440}, {10780, 7440}, 0},
+        {"inside the narrow home's reach", propertieslabData, {4920, 7440}, {3120, 7440}, 1},
+        {"parked in another label's home", irreversiblelabData, {1900, 7500}, {1800, 7440}, 1},
+        {"far from every box", propertiesordData, {11000, 300}, {11000, 300}, 0},
+        {"click in a target box", propertiesordData, {5400, 1200}, {5400, 1200}, 1},
+        {"click in a home box", irreversibleordData, {6090, 6120}, {6090, 6120}, 1},
+        // Where a row's two zones overlap the lower Label1 index wins.
+        {"Hard: meaning", propertiesordData, {7100, 1300}, {5400, 1200}, 1},
+        {"Strong: example", propertiesordData, {7100, 2140}, {7920, 2040}, 1},
+        {"Brittle: example", propertiesordData, {7100, 2980}, {7920, 2880}, 1},
+        {"Transparent: meaning", propertiesordData, {7100, 3820}, {5400, 3720}, 1},
+        {"Opaque: example", propertiesordData, {7100, 4660}, {7920, 4560}, 1},
+        {"Flexible: example", propertiesordData, {7100, 5500}, {7920, 5400}, 1},
     };
     for (const Case &c : cases) {
         const DropOutcome outcome = dropPass(targetsOf(c.data), homesOf(c.data), c.dropped);
@@ -169,63 +106,41 @@ TEST(DropPass, WorkedExamplesOfTheFourBoards)
     }
 }
 
-TEST(DropPass, OverlapsOfPropertiesOrdGoToTheLowerTargetIndex)
-{
-    // Where a row's meaning and example zones overlap (Left 6982.5 to 7275), the box with the
-    // lower index wins: the meaning for "Hard" and "Transparent", the example otherwise.
-    struct Row {
-        const char *property;
-        float top;
-        float expectedLeft;
-    };
-    const Row rows[] = {{"Hard", 1200, 5400},    {"Strong", 2040, 7920},
-                        {"Brittle", 2880, 7920}, {"Transparent", 3720, 5400},
-                        {"Opaque", 4560, 7920},  {"Flexible", 5400, 7920}};
-    for (const Row &row : rows) {
-        const DropOutcome outcome = dropPass(targetsOf(propertiesordData),
-                                             homesOf(propertiesordData), {7100, row.top + 100});
-        EXPECT_EQ(outcome.corner, (Corner{row.expectedLeft, row.top})) << row.property;
-    }
-}
-
 TEST(DropPass, IrreversibleOrdParksEveryDropInThePoolInSomeHomeBox)
 {
+    const auto targets = targetsOf(irreversibleordData);
     const auto homes = homesOf(irreversibleordData);
     for (float left = -1800; left < 11205; left += 250) {
         for (float top = 5900; top < 7815; top += 95) {
-            const Corner end = dropPass(targetsOf(irreversibleordData), homes, {left, top}).corner;
-            const bool inAHome = std::any_of(homes.begin(), homes.end(), [&](const TwipsRect &box) {
-                return end.left == box.left && end.top == box.top;
-            });
-            EXPECT_TRUE(inAHome) << left << ", " << top;
+            const Corner end = dropPass(targets, homes, {left, top}).corner;
+            EXPECT_TRUE(std::any_of(
+                homes.begin(), homes.end(),
+                [&](const TwipsRect &box) { return end.left == box.left && end.top == box.top; }))
+                << left << ", " << top;
         }
     }
     for (const Corner outside :
-         {Corner{-1837.5f, 7000}, Corner{11205, 7000}, Corner{3000, 5872.5f}, Corner{3000, 7815}}) {
-        const DropOutcome outcome = dropPass(targetsOf(irreversibleordData), homes, outside);
-        EXPECT_EQ(outcome.corner, outside) << outside.left << ", " << outside.top;
-    }
+         {Corner{-1837.5f, 7000}, Corner{11205, 7000}, Corner{3000, 5872.5f}, Corner{3000, 7815}})
+        EXPECT_EQ(dropPass(targets, homes, outside).corner, outside);
 }
 
 TEST(DropPass, TestsEachBoxAgainstTheLabelWhereItStandsByThen)
 {
     struct Case {
         const char *what;
-        std::vector<TwipsRect> targets;
-        std::vector<TwipsRect> homes;
-        Corner dropped;
-        Corner expected;
+        std::vector<TwipsRect> targets, homes;
+        Corner dropped, expected;
         int snaps;
     };
-    const TwipsRect farAway{90000, 90000, 10, 10};
+    const TwipsRect away{90000, 90000, 10, 10};
     const Case cases[] = {
-        {"target before the home box of the same index",
+        {"target before its home box",
          {{1000, 1000, 1000, 400}},
          {{1800, 1000, 1000, 400}},
          {1500, 1100},
          {1000, 1000},
          1},
-        {"a snapped label inside a later zone moves on",
+        {"snapped into a later zone, moves on",
          {{1000, 1000, 1000, 400}},
          {{1200, 1100, 1000, 400}},
          {1300, 1150},
@@ -233,19 +148,19 @@ TEST(DropPass, TestsEachBoxAgainstTheLabelWhereItStandsByThen)
          2},
         {"lower index first",
          {{0, 0, 100, 100}, {100, 0, 100, 100}},
-         {farAway, farAway},
+         {away, away},
          {70, 10},
          {0, 0},
          1},
-        {"the snapped corner, not the drop point, meets the next box",
+        {"the snapped corner meets the next box",
          {{0, 0, 100, 100}, {-40, -40, 100, 100}},
-         {farAway, farAway},
+         {away, away},
          {80, 80},
          {-40, -40},
          2},
-        {"a drop point in a later zone is left once the label has moved",
+        {"the drop point is left behind",
          {{0, 0, 100, 100}, {120, 0, 100, 100}},
-         {farAway, farAway},
+         {away, away},
          {90, 10},
          {0, 0},
          1},
@@ -257,58 +172,46 @@ TEST(DropPass, TestsEachBoxAgainstTheLabelWhereItStandsByThen)
     }
 }
 
-TEST(Completeness, CountsLabelsInAnyTargetBox)
-{
-    const auto targets = targetsOf(propertieslabData);
-    struct Case {
-        const char *what;
-        std::vector<Corner> labels;
-        int expected;
-    };
-    const Case cases[] = {
-        {"all in their own boxes", labelsIn(targets, {0, 1, 2, 3}), 4},
-        {"two swapped", labelsIn(targets, {1, 0, 2, 3}), 4},
-        {"all four stacked in one box", labelsIn(targets, {2, 2, 2, 2}), 4},
-        {"two sharing, one box empty", labelsIn(targets, {0, 0, 2, 3}), 4},
-        {"one still at home", {{2280, 3600}, {7080, 3600}, {2280, 6840}, {6000, 7440}}, 3},
-        {"half a twip off a box is not in it",
-         {{7080.5f, 6840}, {2280, 3600}, {7080, 3600}, {2280, 6840}},
-         3},
-        {"none placed", {{3120, 7440}, {8880, 7440}, {240, 7440}, {6000, 7440}}, 0},
-    };
-    for (const Case &c : cases)
-        EXPECT_EQ(labelsInTargets(c.labels, targets), c.expected) << c.what;
-}
-
-TEST(Score, CountsOnlyLabelsInTheirOwnBox)
+TEST(Counting, LabelsInAnyTargetAndInTheirOwn)
 {
     struct Case {
         const char *what;
         const ActivityData &data;
-        std::vector<int> boxOfLabel;
-        int expected;
+        std::vector<int> boxOfLabel; // -1: still at home
+        int inTargets, inOwn;
     };
     const Case cases[] = {
-        {"labelling, all right", propertieslabData, {0, 1, 2, 3}, 4},
-        {"labelling, two swapped", propertieslabData, {1, 0, 2, 3}, 2},
-        {"labelling, all stacked in box 2", irreversiblelabData, {2, 2, 2, 2}, 1},
-        {"labelling, all stacked in box 0", irreversiblelabData, {0, 0, 0, 0}, 1},
-        {"labelling, rotated", irreversiblelabData, {1, 2, 3, 0}, 0},
-        {"ordering 12, two examples swapped",
+        {"all right", propertieslabData, {0, 1, 2, 3}, 4, 4},
+        {"two swapped", propertieslabData, {1, 0, 2, 3}, 4, 2},
+        {"all four stacked in one box", irreversiblelabData, {2, 2, 2, 2}, 4, 1},
+        {"two sharing, one box empty", irreversiblelabData, {0, 0, 2, 3}, 4, 3},
+        {"rotated", irreversiblelabData, {1, 2, 3, 0}, 4, 0},
+        {"one still at home", propertieslabData, {1, 2, 3, -1}, 3, 0},
+        {"none placed", propertieslabData, {-1, -1, -1, -1}, 0, 0},
+        {"twelve, two examples swapped",
          propertiesordData,
          {1, 0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11},
+         12,
          10},
-        // "Hard": meaning is Label1(10), example Label1(11); swapped they both score nothing.
-        {"ordering 12, meaning and example of one row swapped",
+        {"twelve, meaning and example of Hard swapped",
          propertiesordData,
          {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 10},
+         12,
          10},
-        {"ordering 6, all right", irreversibleordData, {0, 1, 2, 3, 4, 5}, 6},
-        {"ordering 6, three-way swap", irreversibleordData, {1, 2, 0, 3, 4, 5}, 3},
+        {"six, three-way swap", irreversibleordData, {1, 2, 0, 3, 4, 5}, 6, 3},
     };
     for (const Case &c : cases) {
         const auto targets = targetsOf(c.data);
-        EXPECT_EQ(labelsInOwnTarget(labelsIn(targets, c.boxOfLabel), targets), c.expected)
-            << c.what;
+        std::vector<Corner> labels;
+        for (std::size_t i = 0; i < c.boxOfLabel.size(); ++i) {
+            const int box = c.boxOfLabel[i];
+            labels.push_back(box < 0 ? c.data.answers[i].start
+                                     : Corner{targets[box].left, targets[box].top});
+        }
+        EXPECT_EQ(labelsInTargets(labels, targets), c.inTargets) << c.what;
+        EXPECT_EQ(labelsInOwnTarget(labels, targets), c.inOwn) << c.what;
     }
+    // Exact equality: half a twip off a box is not in it.
+    const auto targets = targetsOf(propertieslabData);
+    EXPECT_EQ(labelsInTargets({{7080.5f, 6840}, {2280, 3600}}, targets), 1);
 }
