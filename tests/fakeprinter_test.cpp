@@ -2,6 +2,7 @@
 #include "platform/errors.h"
 #include "platform/picture.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace
@@ -52,92 +53,57 @@ TEST(FakePrinter, RecordsEveryOperationAsTheDocumentedLine)
                                "EndDoc"};
     EXPECT_EQ(printer.records(), expected);
     EXPECT_EQ(printer.pictures().size(), 1);
+
+    QStringList outputs = expected;
+    outputs.removeAll("ScaleWidth");
+    outputs.removeAll("TextWidth \"Hi\"");
+    EXPECT_EQ(printer.recordsWithoutQueries(), outputs);
 }
 
-TEST(FakePrinter, RecordsWithoutQueriesLeaveOutOnlyTheReads)
+TEST(FakePrinter, ChosenFailureThrowsAndTheRecordsStopThere)
 {
-    FakePrinter printer;
-    printSampleRun(printer);
-    const QStringList kept = printer.recordsWithoutQueries();
-    EXPECT_EQ(kept.size(), printer.records().size() - 3);
-    EXPECT_FALSE(kept.contains("ScaleWidth"));
-    EXPECT_FALSE(kept.contains("TextWidth \"Hi\""));
-    EXPECT_EQ(kept.first(), "FontName Times New Roman");
-    EXPECT_EQ(kept.last(), "EndDoc");
+    FakePrinter complete;
+    printSampleRun(complete);
+    const QStringList all = complete.records();
+    const struct {
+        const char *choice;
+        std::function<void(FakePrinter &)> choose;
+        qsizetype recordsKept;
+    } cases[] = {
+        {"first operation", [](FakePrinter &p) { p.failAt(1); }, 0},
+        {"fifth, a query", [](FakePrinter &p) { p.failAt(5); }, 4},
+        {"second Print", [](FakePrinter &p) { p.failOn("Print", 2); }, 7},
+        {"EndDoc", [](FakePrinter &p) { p.failOn("EndDoc"); }, all.size() - 1},
+    };
+    for (const auto &c : cases) {
+        FakePrinter printer;
+        c.choose(printer);
+        EXPECT_THROW(printSampleRun(printer), PrinterError) << c.choice;
+        EXPECT_EQ(printer.records(), all.mid(0, c.recordsKept)) << c.choice;
+    }
 }
 
-TEST(FakePrinter, NumbersAreWrittenShortestAndExact)
-{
-    EXPECT_EQ(FakePrinter::number(28), "28");
-    EXPECT_EQ(FakePrinter::number(1488.25f), "1488.25");
-    EXPECT_EQ(FakePrinter::number(0.1f), "0.1");
-    EXPECT_EQ(FakePrinter::number(-45), "-45");
-}
-
-TEST(FakePrinter, FailingTheFirstOperationThrowsAndRecordsNothing)
-{
-    FakePrinter printer;
-    printer.failAt(1);
-    EXPECT_THROW(printSampleRun(printer), PrinterError);
-    EXPECT_TRUE(printer.records().isEmpty());
-}
-
-TEST(FakePrinter, PositionsCountQueriesToo)
-{
-    FakePrinter printer;
-    printer.failAt(5); // the ScaleWidth read
-    EXPECT_THROW(printSampleRun(printer), PrinterError);
-    EXPECT_EQ(printer.records(), (QStringList{"FontName Times New Roman", "FontSize 28",
-                                              "ForeColor #0000ff", "DrawWidth 2"}));
-}
-
-TEST(FakePrinter, FailingEndDocStopsTheRecordsJustBeforeIt)
-{
-    FakePrinter printer;
-    printer.failOn("EndDoc");
-    EXPECT_THROW(printSampleRun(printer), PrinterError);
-    EXPECT_EQ(printer.records().last(), "PaintPicture 1000 1000");
-    EXPECT_FALSE(printer.records().contains("EndDoc"));
-}
-
-TEST(FakePrinter, FailsTheNthOperationOfANameCountedFromTheRequest)
+TEST(FakePrinter, FailsOnlyOnceCountingFromTheRequest)
 {
     FakePrinter printer;
     printer.Print("before");
-    printer.failOn("Print", 2); // "Kelvarin", the second Print of the run
-    EXPECT_THROW(printSampleRun(printer), PrinterError);
-    EXPECT_EQ(printer.records().last(), "Print \"Well Done\" ;");
-}
-
-TEST(FakePrinter, FailsOnlyOnceSoTheNextRunPrints)
-{
-    FakePrinter printer;
-    printer.failOn("FontSize");
+    printer.failOn("Print"); // the first Print from now on
     EXPECT_THROW(printSampleRun(printer), PrinterError);
     EXPECT_NO_THROW(printSampleRun(printer));
+    EXPECT_EQ(printer.records().count("Print \"Well Done\" ;"), 1);
     EXPECT_EQ(printer.records().count("EndDoc"), 1);
-    EXPECT_EQ(printer.records().count("FontName Times New Roman"), 2);
 }
 
 // Times New Roman advance widths in 1/1000 em: K 722, e 444, l 278, v 500, a 444, r 333,
 // i 278, n 500, so "Kelvarin" is 3.499 em: 2519 twips at 36 pt, 840 at 12 pt.
-TEST(FakePrinter, TextWidthIsTimesNewRomanInTwips)
-{
-    FakePrinter printer;
-    printer.setFontName("Times New Roman");
-    printer.setFontSize(36);
-    EXPECT_NEAR(printer.TextWidth("Kelvarin"), 2519, 10);
-    printer.setFontSize(18);
-    EXPECT_NEAR(printer.TextWidth("Kelvarin"), 2519.0 / 2, 5);
-    EXPECT_FLOAT_EQ(printer.TextWidth(""), 0);
-}
-
-TEST(FakePrinter, EachDocumentStartsInTwelvePointTimes)
+TEST(FakePrinter, TextWidthIsTimesNewRomanInTwipsAndEachDocumentStartsAt12Points)
 {
     FakePrinter printer;
     EXPECT_NEAR(printer.TextWidth("Kelvarin"), 840, 5);
+    printer.setFontSize(36);
+    EXPECT_NEAR(printer.TextWidth("Kelvarin"), 2519, 10);
     printer.setFontName("DejaVu Sans Mono");
-    printer.setFontSize(30);
+    EXPECT_NEAR(printer.TextWidth("Kelvarin"), 8 * 0.602 * 720, 10); // a fixed 0.602 em advance
     printer.EndDoc();
     EXPECT_NEAR(printer.TextWidth("Kelvarin"), 840, 5);
 }
