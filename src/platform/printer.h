@@ -30,6 +30,7 @@ public:
     virtual void Print(const QString &item, PrintEnd end = PrintEnd::NewLine) = 0;
     // Only ends the line.
     virtual void Print() = 0;
+    // Lines and pictures leave the text position where it is.
     virtual void Line(float x1, float y1, float x2, float y2, const QColor &colour) = 0;
     // Draws the picture at its own size with its top-left corner at (x, y).
     virtual void PaintPicture(const Picture &picture, float x, float y) = 0;
