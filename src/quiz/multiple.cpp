@@ -51,21 +51,14 @@ const Button buttons[] = {
 
 const float answerTops[] = {5400, 6000, 6600, 7200};
 
-} // namespace
-
-int correctOption(const QString &correctAnswer)
-{
-    const QString digit = correctAnswer.trimmed();
-    if (digit.size() != 1 || digit.at(0) < QChar('1') || digit.at(0) > QChar('4'))
-        return 0;
-    return digit.at(0).digitValue();
-}
-
+// A line of the review: " 3. " and the question.
 QString wrongAnswerLine(int question, const QString &questionText)
 {
     return " " + QString::number(question) + ". " + questionText;
 }
 
+// The largest size up to the design's at which an answer fits beside its button on one line;
+// very long answers stop shrinking at a size still easy to read.
 float answerFontSize(const QString &answer, int buttonWidth)
 {
     const int room = buttonWidth - DotAndGap;
@@ -79,6 +72,16 @@ float answerFontSize(const QString &answer, int buttonWidth)
         size -= step;
     }
     return size;
+}
+
+} // namespace
+
+int correctOption(const QString &correctAnswer)
+{
+    const QString digit = correctAnswer.trimmed();
+    if (digit.size() != 1 || digit.at(0) < QChar('1') || digit.at(0) > QChar('4'))
+        return 0;
+    return digit.at(0).digitValue();
 }
 
 Multiple::Multiple(Screens &screens) : Form(screens.stage()), m_screens(screens)

@@ -47,10 +47,3 @@ private:
 // The option button that holds the right answer, 1 to 4, from a correct-answer field; 0 when the
 // field names no answer button, so the question can only count as wrong.
 int correctOption(const QString &correctAnswer);
-
-// A line of the wrong-answers review: " 3. " and the question.
-QString wrongAnswerLine(int question, const QString &questionText);
-
-// The largest size, up to the design's 20.25 pt, at which an answer fits on one line beside its
-// button in the given width (pixels); very long answers stop shrinking at a readable size.
-float answerFontSize(const QString &answer, int buttonWidth);

@@ -14,6 +14,7 @@
 
 #include <QFontMetricsF>
 #include <QLineEdit>
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 
@@ -61,8 +62,7 @@ const PraiseRow praiseTable[] = {
     {6, {"wav\\clap3.wav", "wav\\clown.wav"}},
 };
 
-} // namespace
-
+// The lead by how close the score is to perfect, then "Score out of ScoreOutOf.".
 QString scoreMessage(int score, int scoreOutOf)
 {
     QString lead = "You have scored";
@@ -82,6 +82,7 @@ QStringList praiseClips(int score)
     return {};
 }
 
+// One of the score's clips, drawn with equal chances when it has several.
 QString drawPraiseClip(int score, Random &random)
 {
     const QStringList clips = praiseClips(score);
@@ -92,12 +93,15 @@ QString drawPraiseClip(int score, Random &random)
     return clips.at(std::clamp(drawn, 0, static_cast<int>(clips.size()) - 1));
 }
 
+// How wide the heading is on the screen, in twips.
 float screenHeadingWidth(const QString &heading)
 {
     // Measured in the font the heading is shown in on the quiz screen and the message font
     // here, so a heading that looks long on screen is the one printed smaller.
     return toTwips(QFontMetricsF(toQFont(messageFont)).horizontalAdvance(heading));
 }
+
+} // namespace
 
 Welldone::Welldone(Screens &screens) : Form(screens.stage()), m_screens(screens)
 {

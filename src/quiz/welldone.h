@@ -3,11 +3,8 @@
 #include "platform/controlarray.h"
 #include "platform/form.h"
 
-#include <QStringList>
-
 class Label;
 class PictureBox;
-class Random;
 class Screens;
 class TextBox;
 class Timer;
@@ -48,16 +45,3 @@ private:
     bool isPerfect() const;
     Screens &m_screens;
 };
-
-// The text of the score message: the lead, then "Score out of ScoreOutOf.".
-QString scoreMessage(int score, int scoreOutOf);
-
-// The praise clips for a number of correct items, in order; empty when the score earns none.
-QStringList praiseClips(int score);
-
-// One of the score's praise clips drawn with equal chances (no draw when there is only one);
-// empty when the score earns none.
-QString drawPraiseClip(int score, Random &random);
-
-// How wide the certificate heading is on the screen, in twips, in the screen's own heading font.
-float screenHeadingWidth(const QString &heading);
