@@ -117,6 +117,7 @@ TEST_F(StageTest, TextBoxLimitsTypingButKeepsTextSetByTheProgram)
     auto *box = new TextBox(&form);
     box->setPlace({0, 0, 3000, 375});
     box->show();
+    EXPECT_EQ(box->editor()->geometry(), QRect(0, 0, 200, 25)) << "the editor fills the box";
     box->setMaxLength(5);
     box->setText("A long title set by the program");
     EXPECT_EQ(box->Text(), "A long title set by the program");

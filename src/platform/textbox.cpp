@@ -46,6 +46,12 @@ void TextBox::setColours(const QColor &fore, const QColor &back)
     m_edit->setPalette(palette);
 }
 
+// The editor is the whole box.
+void TextBox::resizeEvent(QResizeEvent *)
+{
+    m_edit->setGeometry(rect());
+}
+
 void TextBox::SetFocus()
 {
     m_edit->setFocus(Qt::OtherFocusReason);

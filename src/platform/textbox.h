@@ -27,6 +27,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     bool typedKeyAllowed(const QString &typed) const;

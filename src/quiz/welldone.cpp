@@ -124,8 +124,6 @@ Welldone::Welldone(Screens &screens) : Form(screens.stage()), m_screens(screens)
     Text1->setPlace({3120, 6600, 5760, 615});
     Text1->setFontSpec(messageFont);
     Text1->setMaxLength(25);
-    // FIXME: the text box leaves its editor at its own preferred size; stretch it to the box.
-    Text1->editor()->setGeometry(Text1->rect());
     Text1->hide();
     Label2 =
         makeLabel(this, message("Enter your name in the box above before printing your certificate",
