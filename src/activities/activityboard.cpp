@@ -110,14 +110,7 @@ void ActivityBoard::makeBoxes()
 void ActivityBoard::makeButtons()
 {
     for (const ButtonDesign &design : buttons) {
-        Label *button = makeLabel(this, {design.caption,
-                                         design.place,
-                                         {"Tahoma", 15.75f, true},
-                                         yellow,
-                                         black,
-                                         BackStyle::Opaque,
-                                         Alignment::Center,
-                                         true});
+        Label *button = makeLabel(this, buttonLabel(design.caption, design.place));
         const int index = design.index;
         button->onClick = [this, index] { Label3_Click(index); };
         button->onMouseMove = [this, index](const MouseArgs &args) {

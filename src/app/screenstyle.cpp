@@ -21,3 +21,15 @@ void ApplyScreenStyle(Form &screen)
     screen.setLeft(displayWidth / 2 - screen.Width() / 2);
     QGuiApplication::restoreOverrideCursor();
 }
+
+LabelDesign buttonLabel(const QString &caption, TwipsRect place)
+{
+    return {caption,
+            place,
+            {"Tahoma", 15.75f, true},
+            QColor(255, 255, 0),
+            QColor(0, 0, 0),
+            BackStyle::Opaque,
+            Alignment::Center,
+            true};
+}

@@ -18,7 +18,6 @@ namespace
 const QColor yellow(255, 255, 0);
 const QColor green(0, 255, 0);
 const QColor lilac(128, 128, 255);
-const QColor black(0, 0, 0);
 const QColor screenBlue(0, 78, 152);
 
 constexpr int NoAnswer = 5;
@@ -122,14 +121,7 @@ void Multiple::makeAnswers()
 void Multiple::makeButtons()
 {
     for (const Button &button : buttons) {
-        Label *label = makeLabel(this, {button.caption,
-                                        button.place,
-                                        {"Tahoma", 15.75f, true},
-                                        yellow,
-                                        black,
-                                        BackStyle::Opaque,
-                                        Alignment::Center,
-                                        true});
+        Label *label = makeLabel(this, buttonLabel(button.caption, button.place));
         label->setVisible(button.visible);
         const int index = button.index;
         label->onClick = [this, index] { Label3_Click(index); };

@@ -22,7 +22,6 @@ namespace
 {
 
 const QColor yellow(255, 255, 0);
-const QColor black(0, 0, 0);
 const QColor purple(49, 27, 110);
 
 const FontSpec messageFont{"Times New Roman", 24, false};
@@ -141,14 +140,7 @@ Welldone::Welldone(Screens &screens) : Form(screens.stage()), m_screens(screens)
 void Welldone::makeButtons()
 {
     for (const Button &button : buttons) {
-        Label *label = makeLabel(this, {button.caption,
-                                        button.place,
-                                        {"Tahoma", 15.75f, true},
-                                        yellow,
-                                        black,
-                                        BackStyle::Opaque,
-                                        Alignment::Center,
-                                        true});
+        Label *label = makeLabel(this, buttonLabel(button.caption, button.place));
         label->setVisible(button.visible);
         const int index = button.index;
         label->onClick = [this, index] { Label3_Click(index); };

@@ -10,7 +10,6 @@ namespace
 
 const QColor yellow(255, 255, 0);
 const QColor white(255, 255, 255);
-const QColor black(0, 0, 0);
 const QColor blue(0, 78, 152);
 
 LabelDesign line(const QString &caption, TwipsRect place, float size, const QColor &colour,
@@ -36,14 +35,7 @@ Wrong::Wrong(Screens &screens) : Form(screens.stage()), m_screens(screens)
     }
     Label5 = makeLabel(this, line("Read the Key Facts and try again.", {0, 7920, 12000, 540},
                                   20.25f, yellow, Alignment::Center));
-    Label *exit = makeLabel(this, {"Exit",
-                                   {10560, 7920, 1245, 495},
-                                   {"Tahoma", 15.75f, true},
-                                   yellow,
-                                   black,
-                                   BackStyle::Opaque,
-                                   Alignment::Center,
-                                   true});
+    Label *exit = makeLabel(this, buttonLabel("Exit", {10560, 7920, 1245, 495}));
     exit->onClick = [this] { Label3_Click(1); };
     Label3.add(1, exit);
 }
