@@ -1,14 +1,9 @@
 // One tick of the candle animation on the "Changes in Materials" menu: load the next frame from
 // disk into the picture and paint it. At one tick every 75 ms, 3.75 ms a tick is 5% of a core.
-#include "app/screens.h"
+#include "app/program.h"
 #include "menus/topicmenu.h"
-#include "platform/clockrandom.h"
 #include "platform/image.h"
-#include "platform/messageboxes.h"
-#include "platform/qtprinter.h"
-#include "platform/qttimerclock.h"
-#include "platform/sound.h"
-#include "platform/stage.h"
+#include "platform/timer.h"
 
 #include <QApplication>
 #include <QDir>
@@ -17,28 +12,13 @@
 namespace
 {
 
-struct Silent : SndDevil {
-    void Play(const QString &) override {}
-};
-
-struct NoBoxes : MessageBoxes {
-    MsgResult show(const QString &, MsgButtons, const QString &) override { return MsgResult::Ok; }
-};
-
 void CandleTick(benchmark::State &state)
 {
     QDir::setCurrent(QStringLiteral(KELVARIN_CONTENT_DIR));
-    QtTimerClock clock;
-    Stage stage(clock);
-    stage.resize(1024, 768);
-    Silent sound;
-    NoBoxes boxes;
-    ClockSeededRandom random;
-    QtPrinter printer; // never used: nothing prints here
-    Platform platform{sound, printer, boxes, random, [] {}};
-    Screens screens(stage, platform);
-    stage.show();
-    TopicMenu &menu = screens.irreversible();
+    Program program;
+    program.stage.resize(1024, 768);
+    program.stage.show();
+    TopicMenu &menu = program.screens.irreversible();
     menu.show();
     menu.Timer1->setEnabled(false);
     for (auto _ : state) {

@@ -1,15 +1,9 @@
 // Kelvarin's own start-up, exactly as the program does it, timed to the title screen's first
 // paint. With "menu" it goes on through "OK" and reports the peak memory at the main menu.
 #include "app/kelvarinapp.h"
-#include "app/screens.h"
+#include "app/program.h"
 #include "app/titlefrm.h"
 #include "menus/intro0.h"
-#include "platform/clockrandom.h"
-#include "platform/qtmessageboxes.h"
-#include "platform/qtprinter.h"
-#include "platform/qtsnddevil.h"
-#include "platform/qttimerclock.h"
-#include "platform/stage.h"
 #include "startup_probe.h"
 
 #include <cstring>
@@ -18,15 +12,9 @@ int main(int argc, char **argv)
 {
     const bool toMenu = argc > 1 && std::strcmp(argv[1], "menu") == 0;
     KelvarinApp app(argc, argv);
-    QtTimerClock clock;
-    Stage stage(clock);
-    QtSndDevil sound;
-    QtPrinter printer;
-    QtMessageBoxes messageBoxes(&stage);
-    ClockSeededRandom random;
-    Platform platform{sound, printer, messageBoxes, random, [] { QCoreApplication::exit(0); }};
-    Screens screens(stage, platform);
-
+    Program program;
+    Screens &screens = program.screens;
+    Stage &stage = program.stage;
     stage.showOnScreen();
     Titlefrm &title = screens.titlefrm();
     if (toMenu) {
