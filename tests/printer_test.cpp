@@ -15,39 +15,14 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+#include "cupspdf.h"
+
 // QtPrinter against a real CUPS scheduler. scripts/cups-queue.sh sets up the queues: Kelvarin-PDF
 // writes every job as its own PDF into pdfFolder, Kelvarin-Refusing refuses every job. The tests
 // pick the queue as the default destination through PRINTER, which CUPS (and so Qt) honours.
 
 namespace
 {
-
-const QString pdfQueue = QStringLiteral("Kelvarin-PDF");
-const QString refusingQueue = QStringLiteral("Kelvarin-Refusing");
-const QString pdfFolder = QStringLiteral("/var/spool/cups-pdf/kelvarin");
-constexpr int pdfWaitMs = 120000; // cups-pdf runs Ghostscript per job; a busy machine is slow
-
-QString runTool(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-QString pdfText(const QString &path)
-{
-    return runTool("pdftotext", {"-layout", path, "-"});
-}
-
-int pdfPages(const QString &path)
-{
-    for (const QString &line : runTool("pdfinfo", {path}).split('\n'))
-        if (line.startsWith("Pages:"))
-            return line.mid(6).trimmed().toInt();
-    return 0;
-}
 
 // The page rendered at 72 dpi, one pixel to the point.
 QImage renderPage(const QString &pdf)
@@ -80,67 +55,13 @@ bool hasInk(const QImage &page, int from, int to)
     return false;
 }
 
-QSet<QString> pdfsInFolder()
-{
-    QSet<QString> paths;
-    for (const QFileInfo &file : QDir(pdfFolder).entryInfoList({"*.pdf"}, QDir::Files))
-        paths.insert(file.absoluteFilePath());
-    return paths;
-}
-
 QString uniqueToken(const char *what)
 {
     static int counter = 0;
     return QString("%1%2x%3").arg(what).arg(QCoreApplication::applicationPid()).arg(++counter);
 }
 
-class QtPrinterOnCups : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        if (QPrinterInfo::printerInfo(pdfQueue).isNull())
-            GTEST_SKIP() << "no CUPS queue " << pdfQueue.toStdString()
-                         << "; scripts/cups-queue.sh (as root) sets it up";
-        m_oldPrinter = qgetenv("PRINTER");
-        chooseQueue(pdfQueue);
-        m_before = pdfsInFolder();
-    }
-
-    void TearDown() override
-    {
-        qputenv("PRINTER", m_oldPrinter);
-        for (const QString &path : std::as_const(m_claimed))
-            QFile::remove(path);
-    }
-
-    static void chooseQueue(const QString &queue)
-    {
-        qputenv("PRINTER", queue.toLocal8Bit());
-        ASSERT_EQ(QPrinterInfo::defaultPrinterName(), queue) << "CUPS ignored PRINTER";
-    }
-
-    // The new PDF whose text holds the token, polled for until it appears.
-    QString waitForPdfWith(const QString &token)
-    {
-        const QDeadlineTimer deadline(pdfWaitMs);
-        while (!deadline.hasExpired()) {
-            for (const QString &path : pdfsInFolder() - m_before - m_claimed) {
-                if (pdfText(path).contains(token)) {
-                    m_claimed.insert(path);
-                    return path;
-                }
-            }
-            QThread::msleep(250);
-        }
-        ADD_FAILURE() << "no PDF with " << token.toStdString() << " in " << pdfFolder.toStdString();
-        return {};
-    }
-
-    QByteArray m_oldPrinter;
-    QSet<QString> m_before;
-    QSet<QString> m_claimed;
-};
+using QtPrinterOnCups = CupsPdfTest;
 
 } // namespace
 

@@ -5,6 +5,7 @@
 #include "doubles/doubles.h"
 #include "platform/qtprinter.h"
 #include "quiz/certificateprint.h"
+#include "quiz/questionset.h"
 #include "quiz/worksheetprint.h"
 
 #include <QCoreApplication>
@@ -18,122 +19,36 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
+#include "cupspdf.h"
+
 namespace
 {
 
-const QString pdfQueue = QStringLiteral("Kelvarin-PDF");
-const QString pdfFolder = QStringLiteral("/var/spool/cups-pdf/kelvarin");
-constexpr int pdfWaitMs = 120000; // cups-pdf runs Ghostscript per job; a busy machine is slow
-
-QString runTool(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// The PDF's text with every run of blanks and line ends made one blank, so a check does not
-// depend on how the extractor spaces words.
-QString pdfWords(const QString &path)
-{
-    return runTool("pdftotext", {path, "-"}).simplified();
-}
-
-int pdfPages(const QString &path)
-{
-    for (const QString &line : runTool("pdfinfo", {path}).split('\n'))
-        if (line.startsWith("Pages:"))
-            return line.mid(6).trimmed().toInt();
-    return 0;
-}
-
-QSet<QString> pdfsInFolder()
-{
-    QSet<QString> paths;
-    for (const QFileInfo &file : QDir(pdfFolder).entryInfoList({"*.pdf"}, QDir::Files))
-        paths.insert(file.absoluteFilePath());
-    return paths;
-}
-
-// The installed question set, read line by line: the title, then seven lines a question.
 Module1 installedQuestionSet()
 {
     Module1 m;
-    QFile file(QStringLiteral(KELVARIN_CONTENT_DIR) + "/multiple/Properties of Materials.txt");
-    if (!file.open(QIODevice::ReadOnly))
-        return m;
-    QStringList lines;
-    for (const QByteArray &line : file.readAll().split('\n'))
-        lines << QString::fromLatin1(line).trimmed().replace('&', ',');
-    if (lines.size() < 72)
-        return m;
-    m.CurrentSetTitle = lines[0];
-    for (int n = 1; n <= 10; ++n) {
-        const int first = 7 * n - 5;
-        m.QuestionText[n] = lines[first];
-        m.AnswerA[n] = lines[first + 1];
-        m.AnswerB[n] = lines[first + 2];
-        m.AnswerC[n] = lines[first + 3];
-        m.AnswerD[n] = lines[first + 4];
-    }
+    loadQuestionSetFile(m, QStringLiteral(KELVARIN_CONTENT_DIR) +
+                               "/multiple/Properties of Materials.txt");
     return m;
 }
 
-class QuizPrintOnCups : public ::testing::Test
+class QuizPrintOnCups : public CupsPdfTest
 {
 protected:
-    void SetUp() override
-    {
-        if (QPrinterInfo::printerInfo(pdfQueue).isNull())
-            GTEST_SKIP() << "no CUPS queue " << pdfQueue.toStdString()
-                         << "; scripts/cups-queue.sh (as root) sets it up";
-        m_oldPrinter = qgetenv("PRINTER");
-        qputenv("PRINTER", pdfQueue.toLocal8Bit());
-        ASSERT_EQ(QPrinterInfo::defaultPrinterName(), pdfQueue) << "CUPS ignored PRINTER";
-        m_before = pdfsInFolder();
-    }
-
-    void TearDown() override
-    {
-        qputenv("PRINTER", m_oldPrinter);
-        for (const QString &path : std::as_const(m_claimed))
-            QFile::remove(path);
-    }
-
-    // The new PDF whose text holds the token, copied into the gallery under the given name.
+    // The new PDF whose text holds the token, also copied into the gallery under the name.
     QString waitForPdfWith(const QString &token, const QString &galleryName)
     {
-        const QDeadlineTimer deadline(pdfWaitMs);
-        while (!deadline.hasExpired()) {
-            for (const QString &path : pdfsInFolder() - m_before - m_claimed) {
-                if (pdfWords(path).contains(token)) {
-                    m_claimed.insert(path);
-                    keepInGallery(path, galleryName);
-                    return path;
-                }
-            }
-            QThread::msleep(250);
-        }
-        ADD_FAILURE() << "no PDF with " << token.toStdString() << " in " << pdfFolder.toStdString();
-        return {};
-    }
-
-    static void keepInGallery(const QString &path, const QString &name)
-    {
+        const QString path = CupsPdfTest::waitForPdfWith(token);
         const QString gallery = QStringLiteral(KELVARIN_GALLERY_DIR);
         QDir().mkpath(gallery);
-        QFile::remove(gallery + "/" + name + ".pdf");
-        QFile::copy(path, gallery + "/" + name + ".pdf");
+        QFile::remove(gallery + "/" + galleryName + ".pdf");
+        QFile::copy(path, gallery + "/" + galleryName + ".pdf");
+        return path;
     }
 
     static QString token() { return QString::number(QCoreApplication::applicationPid()); }
 
     ScriptedMessageBoxes boxes;
-    QByteArray m_oldPrinter;
-    QSet<QString> m_before;
-    QSet<QString> m_claimed;
 };
 
 } // namespace
