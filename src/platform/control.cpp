@@ -77,11 +77,7 @@ void Control::setPlace(const TwipsRect &rect)
 
 void Control::applyGeometry()
 {
-    // Round the edges, not the size, so neighbouring controls meet without gaps.
-    const int left = toPixels(m_rect.left);
-    const int top = toPixels(m_rect.top);
-    setGeometry(left, top, toPixels(m_rect.left + m_rect.width) - left,
-                toPixels(m_rect.top + m_rect.height) - top);
+    setGeometry(pixelRect(m_rect));
 }
 
 void Control::mousePressEvent(QMouseEvent *event)

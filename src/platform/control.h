@@ -16,14 +16,6 @@ struct MouseArgs {
 
 MouseArgs mouseArgs(const QMouseEvent &event, bool releasedButtonOnly = false);
 
-// A place and size in twips, as the screens' design tables give them.
-struct TwipsRect {
-    float left = 0;
-    float top = 0;
-    float width = 0;
-    float height = 0;
-};
-
 // Base of every control: keeps Left, Top, Width and Height in twips as floats (the model's own
 // values) and swallows its own mouse events, handing them to the screen's handlers.
 // The button that went down keeps the mouse until it is released (Qt's implicit grab), so a fast

@@ -40,10 +40,7 @@ void Form::setHeight(float height)
 
 void Form::applyGeometry()
 {
-    const int left = toPixels(m_rect.left);
-    const int top = toPixels(m_rect.top);
-    setGeometry(left, top, toPixels(m_rect.left + m_rect.width) - left,
-                toPixels(m_rect.top + m_rect.height) - top);
+    setGeometry(pixelRect(m_rect));
 }
 
 void Form::setBackColor(const QColor &colour)

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QRect>
 #include <QString>
 #include <cmath>
 
@@ -18,9 +19,22 @@ inline float toTwips(double pixels)
     return static_cast<float>(pixels) * TwipsPerPixel;
 }
 
-inline QColor rgb(int r, int g, int b)
+// A place and size in twips, as the screens' design tables give them.
+struct TwipsRect {
+    float left = 0;
+    float top = 0;
+    float width = 0;
+    float height = 0;
+};
+
+// Pixels for a place in twips. The edges are rounded, not the size, so neighbouring controls
+// meet without gaps.
+inline QRect pixelRect(const TwipsRect &rect)
 {
-    return QColor(r, g, b);
+    const int left = toPixels(rect.left);
+    const int top = toPixels(rect.top);
+    return QRect(left, top, toPixels(rect.left + rect.width) - left,
+                 toPixels(rect.top + rect.height) - top);
 }
 
 // A font as the screens' design tables give it: face, size in points, bold or not.
