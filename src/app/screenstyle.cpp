@@ -33,3 +33,16 @@ LabelDesign buttonLabel(const QString &caption, TwipsRect place)
             Alignment::Center,
             true};
 }
+
+void makeButtons(QWidget *screen, ControlArray<Label> &array, std::span<const ButtonSpec> specs,
+                 const std::function<void(int)> &click, const std::function<void(int)> &hover)
+{
+    for (const ButtonSpec &spec : specs) {
+        Label *button = makeLabel(screen, buttonLabel(spec.caption, spec.place));
+        button->setVisible(spec.visible);
+        const int index = spec.index;
+        button->onClick = [click, index] { click(index); };
+        button->onMouseMove = [hover, index](const MouseArgs &) { hover(index); };
+        array.add(index, button);
+    }
+}

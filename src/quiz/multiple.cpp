@@ -33,15 +33,8 @@ LabelDesign title(const QString &caption, TwipsRect place, FontSpec font, const 
     return {caption, place, font, colour, screenBlue, BackStyle::Transparent, alignment};
 }
 
-struct Button {
-    int index;
-    TwipsRect place;
-    const char *caption;
-    bool visible;
-};
-
 // "Print Worksheet" is offered on every quiz: a teacher can print any set, built-in or their own.
-const Button buttons[] = {
+const ButtonSpec buttons[] = {
     {0, {2040, 7920, 3765, 495}, "<< Previous Question", false},
     {1, {6000, 7920, 3765, 495}, "Next Question >>", true},
     {2, {10560, 7920, 1245, 495}, "Exit", true},
@@ -120,14 +113,9 @@ void Multiple::makeAnswers()
 
 void Multiple::makeButtons()
 {
-    for (const Button &button : buttons) {
-        Label *label = makeLabel(this, buttonLabel(button.caption, button.place));
-        label->setVisible(button.visible);
-        const int index = button.index;
-        label->onClick = [this, index] { Label3_Click(index); };
-        label->onMouseMove = [this, index](const MouseArgs &) { Label3_MouseMove(index); };
-        Label3.add(index, label);
-    }
+    ::makeButtons(
+        this, Label3, buttons, [this](int index) { Label3_Click(index); },
+        [this](int index) { Label3_MouseMove(index); });
 }
 
 void Multiple::Form_Load()

@@ -33,15 +33,8 @@ LabelDesign message(const QString &caption, TwipsRect place, float size = 24)
             Alignment::Center};
 }
 
-struct Button {
-    int index;
-    TwipsRect place;
-    const char *caption;
-    bool visible;
-};
-
 // "Print Certificate" or "Check Wrong Answers" is worded at load; the quiz shows it.
-const Button buttons[] = {
+const ButtonSpec buttons[] = {
     {0, {240, 1800, 3765, 495}, "", false},
     {1, {10560, 7920, 1245, 495}, "Exit", true},
 };
@@ -139,14 +132,9 @@ Welldone::Welldone(Screens &screens) : Form(screens.stage()), m_screens(screens)
 
 void Welldone::makeButtons()
 {
-    for (const Button &button : buttons) {
-        Label *label = makeLabel(this, buttonLabel(button.caption, button.place));
-        label->setVisible(button.visible);
-        const int index = button.index;
-        label->onClick = [this, index] { Label3_Click(index); };
-        label->onMouseMove = [this, index](const MouseArgs &) { Label3_MouseMove(index); };
-        Label3.add(index, label);
-    }
+    ::makeButtons(
+        this, Label3, buttons, [this](int index) { Label3_Click(index); },
+        [this](int index) { Label3_MouseMove(index); });
 }
 
 void Welldone::Form_Load()

@@ -125,3 +125,16 @@ void FakePrinter::EndDoc()
     m_fontName = QStringLiteral("Times New Roman");
     m_fontSize = 12;
 }
+
+QStringList FakePrinter::recordsBefore(const QStringList &run, const QString &operation,
+                                       int occurrence)
+{
+    QStringList before;
+    int seen = 0;
+    for (const QString &record : run) {
+        if (record.section(' ', 0, 0) == operation && ++seen == occurrence)
+            break;
+        before << record;
+    }
+    return before;
+}

@@ -33,6 +33,10 @@ public:
     static constexpr float defaultHeight = 16440;
 
     static QString number(float value);
+    // The part of a whole run's records that comes before the occurrence-th operation of that
+    // name: what a run failing there leaves recorded.
+    static QStringList recordsBefore(const QStringList &run, const QString &operation,
+                                     int occurrence);
 
     const QStringList &records() const { return m_records; }
     // The records without ScaleWidth, ScaleHeight and TextWidth.
