@@ -6,14 +6,19 @@
 #include "app/titlefrm.h"
 #include "menus/topicmenu.h"
 #include "platform/commandbutton.h"
+#include "platform/handleredge.h"
 #include "platform/image.h"
 #include "platform/label.h"
 #include "platform/optionbutton.h"
 #include "platform/timer.h"
 #include "worksheets/worksheetindex.h"
 
+#include <QLoggingCategory>
+
 namespace
 {
+
+Q_LOGGING_CATEGORY(lcMenus, "kelvarin.menus")
 
 const QColor yellow(255, 255, 0);
 const QColor navy(0, 0, 128);
@@ -119,7 +124,7 @@ void Intro0::makeEntries()
 void Intro0::Form_Load()
 {
     ApplyScreenStyle(*this);
-    Image1->LoadPicture("Images\\lampsm.jpg");
+    carryOn(*this, [this] { Image1->LoadPicture("Images\\lampsm.jpg"); });
     Option1->setBackColor(purple);
     Option2->setBackColor(purple);
     setBackColor(purple);
@@ -131,8 +136,9 @@ void Intro0::Timer1_Timer()
 {
     try {
         readIndex(m_screens.module1());
-    } catch (const std::exception &) {
+    } catch (const std::exception &error) {
         // A missing or damaged index leaves the worksheet list as it was; the menu works on.
+        qCWarning(lcMenus) << "worksheet index not read:" << error.what();
     }
     Timer1->setEnabled(false);
 }
