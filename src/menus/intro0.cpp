@@ -10,7 +10,10 @@
 #include "platform/image.h"
 #include "platform/label.h"
 #include "platform/optionbutton.h"
+#include "platform/picturebox.h"
 #include "platform/timer.h"
+#include "viewers/guide.h"
+#include "viewers/teacher.h"
 #include "worksheets/worksheetindex.h"
 
 #include <QLoggingCategory>
@@ -178,11 +181,41 @@ void Intro0::Label2_Click(int index)
         exitScreen.show();
         break;
     }
+    case 19:
+        openAcknowledgments();
+        break;
+    case 20:
+        openGuide();
+        break;
     default:
-        // The viewers and the worksheet tools open here as their screens arrive.
+        // The worksheet tools open here as their screens arrive.
         break;
     }
     playClick(m_screens);
+}
+
+// The page viewer as a single page: no caption, no paging, the logo animated beside it.
+void Intro0::openAcknowledgments()
+{
+    Teacher &viewer = m_screens.teacher();
+    viewer.Label1->hide();
+    viewer.Label3[2].hide();
+    viewer.Label3[3].hide();
+    carryOn(viewer, [&] { viewer.Image1->LoadPicture("wmf\\acknowledgments.wmf"); });
+    carryOn(viewer, [&] { viewer.Picture2->LoadPicture("logo\\orrowby2.bmp"); });
+    carryOn(viewer, [&] { viewer.Image2->LoadPicture("wmf2\\acknowledgments.wmf"); });
+    viewer.setBackColor(QColor(49, 130, 212));
+    viewer.Timer1->setEnabled(true);
+    viewer.show();
+}
+
+void Intro0::openGuide()
+{
+    Guide &guide = m_screens.guide();
+    carryOn(guide, [&] { guide.Image1->LoadPicture("wmf\\guide1.wmf"); });
+    carryOn(guide, [&] { guide.Image2->LoadPicture("wmf2\\guide1.wmf"); });
+    m_screens.module1().ViewerPage = 1;
+    guide.show();
 }
 
 Intro0 &Screens::intro0()

@@ -13,6 +13,7 @@
 #include "platform/timer.h"
 #include "quiz/multiple.h"
 #include "quiz/questionset.h"
+#include "viewers/teacher.h"
 
 #include <QLoggingCategory>
 
@@ -125,8 +126,13 @@ void TopicMenu::label3_Click(int index)
     case 3:
         openActivity(m_topic.ordering);
         break;
+    case 4:
+        openPages(m_topic.keyFacts);
+        break;
+    case 5:
+        openPages(m_topic.teacherNotes);
+        break;
     default:
-        // "Key Facts" and "Teacher's Notes" open the page viewer once it is here.
         break;
     }
     playClick(m_screens);
@@ -149,6 +155,18 @@ void TopicMenu::startQuiz()
     carryOn(quiz, [&] { quiz.Picture1->LoadPicture(m_topic.quizPicture); });
     quiz.Label5->setCaption("Kelvarin");
     quiz.show();
+}
+
+// Both page sets have two pages; the viewer finds the second by its name.
+void TopicMenu::openPages(const QString &setName)
+{
+    Module1 &m = m_screens.module1();
+    m.ViewerPageCount = 2;
+    m.PageSetName = setName;
+    Teacher &viewer = m_screens.teacher();
+    carryOn(viewer, [&] { viewer.Image1->LoadPicture("wmf\\" + setName + "a.wmf"); });
+    carryOn(viewer, [&] { viewer.Image2->LoadPicture("wmf2\\" + setName + "a.wmf"); });
+    viewer.show();
 }
 
 void TopicMenu::openActivity(ActivityBoard &(Screens::*activity)())
