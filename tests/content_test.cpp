@@ -263,7 +263,7 @@ std::pair<QString, QByteArray> pictureOf(const QFileInfo &svg)
 
 TEST(ContentArt, EverySvgBecomesAPictureOfItsDeclaredSize)
 {
-    const QDir art(QFileInfo(QStringLiteral(__FILE__)).dir().filePath("../content/art"));
+    const QDir art(QStringLiteral(KELVARIN_ART_SOURCES));
     ASSERT_TRUE(art.exists()) << art.path().toStdString();
     for (const QString &folder : art.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         const QDir from(art.filePath(folder));

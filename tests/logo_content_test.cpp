@@ -1,6 +1,5 @@
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -121,7 +120,7 @@ bool isSmooth(const QImage &image, int x, int y)
 // half a visible step, so no bands appear. Only edge pixels may stray further.
 TEST(ContentLogo, FramesKeepTheDrawingsColoursWithoutBands)
 {
-    const QDir sources(QFileInfo(QStringLiteral(__FILE__)).dir().filePath("../content/art/logo"));
+    const QDir sources(QStringLiteral(KELVARIN_ART_SOURCES "/logo"));
     for (int frame = 0; frame < frameCount; ++frame) {
         const QImage drawn =
             renderSource(sources.filePath(QString("orrb%1.gif.svg").arg(frame, 4, 10, QChar('0'))));
