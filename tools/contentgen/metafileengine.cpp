@@ -116,13 +116,6 @@ QImage greyImage(const QImage &image)
 
 } // namespace
 
-bool MetafileEngine::FontSpec::operator==(const FontSpec &o) const
-{
-    return font.faceName == o.font.faceName && font.height == o.font.height &&
-           font.escapement == o.font.escapement && font.weight == o.font.weight &&
-           font.italic == o.font.italic;
-}
-
 MetafileEngine::MetafileEngine() : QPaintEngine(AllFeatures) {}
 
 MetafileEngine::~MetafileEngine() = default;
@@ -160,8 +153,8 @@ bool MetafileEngine::begin(QPaintDevice *device)
     m_writer = std::make_unique<WmfWriter>(QSize(device->width(), device->height()));
     m_bytes.clear();
     m_error.clear();
-    m_selected = {};
-    m_outsideClip.reset();
+    m_state = std::make_unique<WmfState>(*m_writer);
+    m_clipOpen = false;
     m_clip.reset();
     m_clipEnabled = false;
     m_clipChanged = false;
@@ -178,6 +171,7 @@ bool MetafileEngine::end()
     } catch (const ContentError &e) {
         fail(QString::fromStdString(e.what()));
     }
+    m_state.reset();
     m_writer.reset();
     return true;
 }
@@ -251,70 +245,21 @@ qreal MetafileEngine::scale() const
     return qSqrt(qAbs(m_transform.determinant()));
 }
 
-MetafileEngine::PenSpec MetafileEngine::penSpec() const
+void MetafileEngine::selectPen(bool visible)
 {
+    if (!visible)
+        return m_state->usePen(wmf::PsNull, 0, 0);
     int width = 0;
     if (m_pen.widthF() > 0)
         width = std::max(1, qRound(m_pen.isCosmetic() ? m_pen.widthF() : m_pen.widthF() * scale()));
-    return {penStyleOf(m_pen), width, deviceColour(m_pen.color())};
+    m_state->usePen(penStyleOf(m_pen), width, deviceColour(m_pen.color()));
 }
 
-MetafileEngine::BrushSpec MetafileEngine::brushSpec() const
+void MetafileEngine::selectBrush(const QBrush &brush)
 {
-    return {wmf::BsSolid, deviceColour(m_brush.color())};
-}
-
-void MetafileEngine::replaceObject(int &slot, int created)
-{
-    m_writer->selectObject(created);
-    const int old = slot;
-    slot = created;
-    // An object the saved playback state still holds comes back at the RESTOREDC.
-    const bool kept = m_outsideClip && (old == m_outsideClip->pen || old == m_outsideClip->brush ||
-                                        old == m_outsideClip->font);
-    if (old >= 0 && !kept)
-        m_writer->deleteObject(old);
-}
-
-void MetafileEngine::usePen(const PenSpec &spec)
-{
-    if (m_selected.pen >= 0 && m_selected.penSpec == spec)
-        return;
-    replaceObject(m_selected.pen, m_writer->createPen(spec.style, spec.width, spec.colour));
-    m_selected.penSpec = spec;
-}
-
-void MetafileEngine::useBrush(const BrushSpec &spec)
-{
-    if (m_selected.brush >= 0 && m_selected.brushSpec == spec)
-        return;
-    replaceObject(m_selected.brush, m_writer->createBrush(spec.style, spec.colour));
-    m_selected.brushSpec = spec;
-}
-
-void MetafileEngine::useFont(const FontSpec &spec)
-{
-    if (m_selected.font >= 0 && m_selected.fontSpec == spec)
-        return;
-    replaceObject(m_selected.font, m_writer->createFont(spec.font));
-    m_selected.fontSpec = spec;
-}
-
-void MetafileEngine::useTextColour(QRgb colour)
-{
-    if (m_selected.textColour == colour)
-        return;
-    m_writer->setTextColor(colour);
-    m_selected.textColour = colour;
-}
-
-void MetafileEngine::useFillMode(Qt::FillRule rule)
-{
-    const quint16 mode = rule == Qt::OddEvenFill ? wmf::Alternate : wmf::Winding;
-    if (m_selected.fillMode == mode)
-        return;
-    m_writer->setPolyFillMode(mode);
-    m_selected.fillMode = mode;
+    if (brush.style() == Qt::NoBrush)
+        return m_state->useBrush(wmf::BsNull, 0);
+    m_state->useBrush(wmf::BsSolid, deviceColour(brush.color()));
 }
 
 void MetafileEngine::setClip(const QPainterPath &deviceClip, Qt::ClipOperation operation)
@@ -347,24 +292,17 @@ void MetafileEngine::emitClip()
 
 void MetafileEngine::openClipScope(const QRect &clip)
 {
-    m_writer->saveDc();
-    m_outsideClip = m_selected;
+    m_state->save();
+    m_clipOpen = true;
     m_writer->intersectClipRect(clip);
 }
 
 void MetafileEngine::closeClipScope()
 {
-    if (!m_outsideClip)
+    if (!m_clipOpen)
         return;
-    m_writer->restoreDc();
-    const Selected inside = m_selected;
-    m_selected = *m_outsideClip;
-    m_outsideClip.reset();
-    for (auto [now, before] :
-         {std::pair{inside.pen, m_selected.pen}, std::pair{inside.brush, m_selected.brush},
-          std::pair{inside.font, m_selected.font}})
-        if (now >= 0 && now != before)
-            m_writer->deleteObject(now);
+    m_state->restore();
+    m_clipOpen = false;
 }
 
 void MetafileEngine::fillAndStroke(const QList<QPolygon> &polygons, Qt::FillRule rule, bool fill,
@@ -372,8 +310,8 @@ void MetafileEngine::fillAndStroke(const QList<QPolygon> &polygons, Qt::FillRule
 {
     if (polygons.isEmpty())
         return;
-    usePen(stroke ? penSpec() : PenSpec{});
-    useBrush(fill ? brushSpec() : BrushSpec{});
+    selectPen(stroke);
+    selectBrush(fill ? m_brush : Qt::NoBrush);
     if (!fill) {
         for (const QPolygon &polygon : polygons) {
             if (polygon.size() > 2 && polygon.first() == polygon.last())
@@ -383,7 +321,7 @@ void MetafileEngine::fillAndStroke(const QList<QPolygon> &polygons, Qt::FillRule
         }
         return;
     }
-    useFillMode(rule);
+    m_state->useFillMode(rule == Qt::OddEvenFill ? wmf::Alternate : wmf::Winding);
     if (polygons.size() == 1)
         m_writer->polygon(polygons.first());
     else
@@ -482,8 +420,8 @@ void MetafileEngine::shape(const QRectF &rect, bool ellipse)
         if (!fill && !stroke)
             return;
         const bool nativeStroke = stroke && penIsNative();
-        usePen(nativeStroke ? penSpec() : PenSpec{});
-        useBrush(fill ? brushSpec() : BrushSpec{});
+        selectPen(nativeStroke);
+        selectBrush(fill ? m_brush : Qt::NoBrush);
         if (fill || nativeStroke) {
             const QRect r = deviceRect(rect, m_transform);
             if (ellipse)
@@ -510,7 +448,10 @@ void MetafileEngine::drawEllipse(const QRectF &rect)
 void MetafileEngine::drawTextItem(const QPointF &at, const QTextItem &item)
 {
     guarded([&] {
-        const QString text = item.text();
+        // Trailing blanks draw nothing, and some players take them for a join to the next line.
+        QString text = item.text();
+        while (text.endsWith(' '))
+            text.chop(1);
         if (text.isEmpty() || !penVisible())
             return;
         if (!isWindows1252Encodable(text))
@@ -522,11 +463,9 @@ void MetafileEngine::drawTextItem(const QPointF &at, const QTextItem &item)
         const qreal em = font.pixelSize() > 0 ? font.pixelSize()
                                               : font.pointSizeF() * m_device->logicalDpiY() / 72.0;
         const QLineF baseline(m_transform.map(QPointF(0, 0)), m_transform.map(QPointF(1, 0)));
-        FontSpec spec;
-        spec.font = {faceNameOf(font), qRound(em * s), qRound(baseline.angle() * 10) % 3600,
-                     font.weight(), font.italic()};
-        useFont(spec);
-        useTextColour(deviceColour(m_pen.color()));
+        m_state->useFont({faceNameOf(font), qRound(em * s), qRound(baseline.angle() * 10) % 3600,
+                          font.weight(), font.italic()});
+        m_state->useTextColour(deviceColour(m_pen.color()));
 
         // Each character's advance as laid out here, so a player spaces the words the same way.
         const QFontMetricsF metrics(font, m_device);

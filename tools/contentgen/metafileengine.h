@@ -1,5 +1,6 @@
 #pragma once
 
+#include "wmfstate.h"
 #include "wmfwriter.h"
 
 #include <QBrush>
@@ -44,31 +45,6 @@ public:
                    Qt::ImageConversionFlags flags) override;
 
 private:
-    struct PenSpec {
-        quint16 style = wmf::PsNull;
-        int width = 0;
-        QRgb colour = 0;
-        bool operator==(const PenSpec &) const = default;
-    };
-    struct BrushSpec {
-        quint16 style = wmf::BsNull;
-        QRgb colour = 0;
-        bool operator==(const BrushSpec &) const = default;
-    };
-    struct FontSpec {
-        WmfFont font;
-        bool operator==(const FontSpec &o) const;
-    };
-    // What the metafile's playback state holds; -1 and 0 mean nothing chosen yet.
-    struct Selected {
-        int pen = -1, brush = -1, font = -1;
-        PenSpec penSpec;
-        BrushSpec brushSpec;
-        FontSpec fontSpec;
-        std::optional<QRgb> textColour;
-        quint16 fillMode = 0;
-    };
-
     template <typename Draw> void guarded(Draw draw);
     void fail(const QString &message);
 
@@ -76,14 +52,8 @@ private:
     bool penVisible();
     bool brushVisible();
     bool penIsNative() const;
-    PenSpec penSpec() const;
-    BrushSpec brushSpec() const;
-    void usePen(const PenSpec &spec);
-    void useBrush(const BrushSpec &spec);
-    void useFont(const FontSpec &spec);
-    void useTextColour(QRgb colour);
-    void useFillMode(Qt::FillRule rule);
-    void replaceObject(int &slot, int created);
+    void selectPen(bool visible);
+    void selectBrush(const QBrush &brush);
 
     void setClip(const QPainterPath &deviceClip, Qt::ClipOperation operation);
     void emitClip();
@@ -111,6 +81,6 @@ private:
     std::optional<QPainterPath> m_clip; // in logical units
     bool m_clipChanged = false;
 
-    Selected m_selected;
-    std::optional<Selected> m_outsideClip; // the state SAVEDC kept while a clip is open
+    std::unique_ptr<WmfState> m_state;
+    bool m_clipOpen = false; // a SAVEDC holds the state from before the clip
 };
