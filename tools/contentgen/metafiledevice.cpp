@@ -1,9 +1,6 @@
 #include "metafiledevice.h"
 
-#include "contenterror.h"
 #include "metafileengine.h"
-
-#include <QSaveFile>
 
 MetafileDevice::MetafileDevice(QSize twips)
     : m_size(twips), m_engine(std::make_unique<MetafileEngine>())
@@ -22,14 +19,6 @@ QByteArray MetafileDevice::bytes() const
     if (!m_bytes)
         m_bytes = m_engine->takeBytes();
     return *m_bytes;
-}
-
-void MetafileDevice::save(const QString &path) const
-{
-    const QByteArray data = bytes();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
-        throw ContentError(path + ": cannot write: " + file.errorString());
 }
 
 QPaintEngine *MetafileDevice::paintEngine() const

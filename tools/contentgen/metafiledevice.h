@@ -10,7 +10,7 @@ class MetafileEngine;
 
 // A paint device whose pictures are Windows metafiles. Its resolution is 1440 dots per inch, so
 // a painter's coordinates on it are twips and fonts sized in points come out at their real size.
-// Paint on it with a QPainter, end the painter, then take the file with bytes() or save().
+// Paint on it with a QPainter, end the painter, then take the file with bytes().
 class MetafileDevice : public QPaintDevice
 {
 public:
@@ -22,7 +22,6 @@ public:
 
     // The finished metafile; throws ContentError if something drawn could not be written.
     QByteArray bytes() const;
-    void save(const QString &path) const;
 
     QPaintEngine *paintEngine() const override;
 

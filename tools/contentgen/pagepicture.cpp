@@ -169,6 +169,17 @@ void takeTexts(QDomElement element, const TextStyle &inherited, QList<PictureTex
     }
 }
 
+// A metafile keeps flat colours and plain shapes only; say so naming the picture, rather than
+// failing later somewhere in the page.
+void checkKeepable(const QDomDocument &document, const QString &path)
+{
+    for (const char *name :
+         {"linearGradient", "radialGradient", "pattern", "mask", "clipPath", "filter"})
+        if (!document.elementsByTagName(name).isEmpty())
+            throw ContentError(path + ": <" + name +
+                               "> cannot be kept in a metafile; use flat colours and plain shapes");
+}
+
 QDomDocument readSvg(const QString &path)
 {
     QFile file(path);
@@ -254,6 +265,7 @@ QSizeF naturalPictureSize(const QString &svgPath)
 void drawPicture(QPainter &painter, const QString &svgPath, const QRectF &target)
 {
     QDomDocument document = readSvg(svgPath);
+    checkKeepable(document, svgPath);
     QList<PictureText> texts;
     takeTexts(document.documentElement(), TextStyle(), texts, svgPath);
     QSvgRenderer renderer(document.toByteArray());

@@ -234,11 +234,6 @@ void WmfWriter::rectangle(const QRect &rect)
     append(Record(wmf::Rectangle).rect(rect));
 }
 
-void WmfWriter::roundRect(const QRect &rect, QSize corner)
-{
-    append(Record(wmf::RoundRect).word(corner.height()).word(corner.width()).rect(rect));
-}
-
 void WmfWriter::ellipse(const QRect &rect)
 {
     append(Record(wmf::Ellipse).rect(rect));

@@ -32,7 +32,6 @@ enum Function : quint16 {
     Ellipse = 0x0418,
     Rectangle = 0x041B,
     PolyPolygon = 0x0538,
-    RoundRect = 0x061C,
     ExtTextOut = 0x0A32,
     StretchDib = 0x0F43,
 };
@@ -95,7 +94,6 @@ public:
     void polygon(const QPolygon &points);
     void polyPolygon(const QList<QPolygon> &polygons);
     void rectangle(const QRect &rect);
-    void roundRect(const QRect &rect, QSize corner);
     void ellipse(const QRect &rect);
     // Windows-1252 bytes drawn at the reference point, each character advanced by its dx.
     void extTextOut(QPoint at, const QByteArray &text, const QList<int> &dx);
