@@ -144,12 +144,13 @@ QByteArray pageMetafile(const LaidOutPage &page, bool greyscale)
 
 void buildPages(const QDir &pages, const QDir &out)
 {
-    if (!pages.exists())
-        return;
+    const QList<PageSource> sources = readPages(pages);
+    if (sources.isEmpty())
+        return; // no empty folders: the classroom install copies each folder's files
     const QDir pictures(pages.filePath("pictures"));
     out.mkpath("wmf");
     out.mkpath("wmf2");
-    for (const PageSource &page : readPages(pages)) {
+    for (const PageSource &page : sources) {
         forPage(page, [&] {
             const QString file = page.name + ".wmf";
             writeFile(out.filePath("wmf/" + file), pageMetafile(screenCopy(page, pictures), false));

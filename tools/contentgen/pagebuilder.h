@@ -9,7 +9,7 @@
 // pictures/<picture>.svg). Each throws ContentError naming the page it could not build.
 
 // <pages>/<name>.page -> <out>/wmf/<name>.wmf (the screen copy) and <out>/wmf2/<name>.wmf (the
-// print copy, in shades of grey). A missing pages folder builds nothing.
+// print copy, in shades of grey). A missing or empty pages folder builds nothing.
 void buildPages(const QDir &pages, const QDir &out);
 
 // Each page as people will see it, for looking at while writing pages:
