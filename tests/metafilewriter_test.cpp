@@ -101,6 +101,17 @@ const DrawCase drawCases[] = {
          EXPECT_EQ(f.with(SetTextAlign).first()->word(0), 24); // baseline
          EXPECT_EQ(f.with(SetBkMode).first()->word(0), 1);     // transparent
      }},
+    {"kerned pair: the kerning shortens the first character's advance",
+     [](QPainter &p) {
+         p.setFont(arial(1000, true));
+         p.drawText(QPointF(0, 1000), "Te");
+     },
+     [](const WmfFile &f) {
+         const QFontMetricsF metrics(arial(1000, true));
+         const qreal kernedT = metrics.horizontalAdvance("Te") - metrics.horizontalAdvance("e");
+         ASSERT_LT(kernedT, metrics.horizontalAdvance("T") - 10) << "Arial kerns T and e";
+         EXPECT_NEAR(f.with(ExtTextOut).first()->word(5), kernedT, 1);
+     }},
     {"turned bold italic text: escapement counter-clockwise in tenths of a degree",
      [](QPainter &p) {
          QFont font = arial(200, true);

@@ -4,12 +4,12 @@
 #include "platform/codepage.h"
 #include "wmfmapping.h"
 
-#include <QFontMetricsF>
 #include <QImage>
 #include <QLineF>
 #include <QPainter>
 #include <QPainterPathStroker>
 #include <QPixmap>
+#include <QTextLayout>
 #include <QtMath>
 
 namespace
@@ -373,17 +373,28 @@ void MetafileEngine::drawTextItem(const QPointF &at, const QTextItem &item)
                           font.weight(), font.italic()});
         m_state->useTextColour(deviceColour(m_pen.color()));
 
-        // Each character's advance as laid out here, so a player spaces the words the same way.
-        const QFontMetricsF metrics(font, m_device);
-        QList<int> dx;
-        int placed = 0;
-        for (qsizetype i = 1; i <= text.size(); ++i) {
-            const int edge = qRound(metrics.horizontalAdvance(text.left(i)) * s);
-            dx.append(edge - placed);
-            placed = edge;
-        }
-        m_writer->extTextOut(m_transform.map(at).toPoint(), encodeWindows1252(text), dx);
+        m_writer->extTextOut(m_transform.map(at).toPoint(), encodeWindows1252(text),
+                             advances(text, font, s));
     });
+}
+
+// Each character's advance as Qt sets the whole text, kerning included, in the metafile's units,
+// so a player spaces the words as they were laid out.
+QList<int> MetafileEngine::advances(const QString &text, const QFont &font, qreal scale) const
+{
+    QTextLayout layout(text, font, m_device);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    QList<int> dx;
+    int placed = 0;
+    for (qsizetype i = 1; i <= text.size(); ++i) {
+        const qreal x = i == text.size() ? line.naturalTextWidth() : line.cursorToX(int(i));
+        const int edge = qRound(x * scale);
+        dx.append(edge - placed);
+        placed = edge;
+    }
+    return dx;
 }
 
 void MetafileEngine::drawPixmap(const QRectF &target, const QPixmap &pixmap, const QRectF &source)

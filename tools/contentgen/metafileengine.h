@@ -65,6 +65,7 @@ private:
     void shape(const QRectF &rect, bool ellipse);
     static QRect deviceRect(const QRectF &rect, const QTransform &transform);
     qreal scale() const;
+    QList<int> advances(const QString &text, const QFont &font, qreal scale) const;
 
     std::unique_ptr<WmfWriter> m_writer;
     QByteArray m_bytes;
