@@ -9,24 +9,36 @@
 
 Picture Picture::load(const QString &path)
 {
+    Picture picture;
     if (path.isEmpty())
-        return {};
+        return picture;
+    if (path.endsWith(QLatin1String(".wmf"), Qt::CaseInsensitive)) {
+        picture.m_metafile = Metafile::load(path);
+        return picture;
+    }
     QImageReader reader(resolveContentPath(path));
     reader.setDecideFormatFromContent(true);
-    QImage image = reader.read();
-    if (image.isNull())
-        throw FileError("cannot load picture " + path.toStdString());
-    return Picture(std::move(image));
+    picture.m_image = reader.read();
+    if (picture.m_image.isNull())
+        throw FileError("cannot load picture " + path.toStdString() + ": " +
+                        reader.errorString().toStdString());
+    return picture;
 }
 
 QSizeF Picture::sizeTwips() const
 {
+    if (isMetafile())
+        return m_metafile.sizeTwips();
     return QSizeF(toTwips(m_image.width()), toTwips(m_image.height()));
 }
 
 void Picture::draw(QPainter &painter, const QRectF &target) const
 {
-    if (isNull())
+    if (isMetafile()) {
+        m_metafile.play(painter, target);
+        return;
+    }
+    if (m_image.isNull())
         return;
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
