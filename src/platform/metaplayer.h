@@ -75,6 +75,8 @@ private:
     bool drawsNothing() const;
     void usePenAndBrush();
     void drawShape(const meta::Shape &r);
+    double textHeight(double pixelsPerLogicalUnit) const;
+    void moveAlongText(double logicalAdvance);
     void applyClip();
     void drawBlitImage(const meta::Blit &r, const QRectF &dest);
 
