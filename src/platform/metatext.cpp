@@ -128,12 +128,27 @@ void drawSpaced(QPainter &painter, QPointF start, const QString &text,
     painter.drawGlyphRun(QPointF(0, 0), run);
 }
 
+bool isSymbolFace(const QString &face)
+{
+    return face.compare(QLatin1String("Symbol"), Qt::CaseInsensitive) == 0;
+}
+
+// The face to draw with. Symbol text has been read into Unicode's Greek and mathematical
+// characters, which a serif face of Symbol's style draws (the installed Symbol face is a
+// PostScript symbol font that Qt does not draw Unicode text with).
+QString textFace(const meta::Font &font)
+{
+    if (font.face.isEmpty() || (font.charset == symbolCharset && isSymbolFace(font.face)))
+        return font.face.isEmpty() ? QStringLiteral("Arial") : QStringLiteral("Times New Roman");
+    return font.face;
+}
+
 } // namespace
 
 QString decodeMetaText(const QByteArray &bytes, int charset, const QString &face)
 {
     if (charset == symbolCharset) {
-        const bool symbolFace = face.compare(QLatin1String("Symbol"), Qt::CaseInsensitive) == 0;
+        const bool symbolFace = isSymbolFace(face);
         QString text;
         for (char byte : bytes)
             text += symbolFace ? symbolChar(uchar(byte)) : QChar(0xF000 + uchar(byte));
@@ -151,7 +166,7 @@ QString decodeMetaText(const QByteArray &bytes, int charset, const QString &face
 QFont metaQFont(const meta::Font &font, double heightPixels, double widthPixels,
                 QPaintDevice *device)
 {
-    QFont qfont(fontFamilyFor(font.face.isEmpty() ? QStringLiteral("Arial") : font.face));
+    QFont qfont(fontFamilyFor(textFace(font)));
     qfont.setWeight(QFont::Weight(std::clamp(font.weight ? font.weight : 400, 1, 1000)));
     qfont.setItalic(font.italic);
     qfont.setUnderline(font.underline);
