@@ -5,8 +5,6 @@
 namespace
 {
 
-constexpr int etoOpaque = 0x0002;
-constexpr int etoClipped = 0x0004;
 constexpr int dibPaletteColours = 1;
 constexpr int bsDibPattern = 5;
 constexpr int maxFaceBytes = 32;
@@ -98,7 +96,7 @@ Record extTextOutRecord(MetaReader &r)
     t.origin = r.pointYX("text position");
     const int length = r.i16("text length");
     t.options = r.u16("text options");
-    if (t.options & (etoOpaque | etoClipped))
+    if (t.options & (meta::etoOpaque | meta::etoClipped))
         t.box = r.boxLTRB("text rectangle");
     t.bytes = string(r, length);
     // Some writers leave the spacing out; it is used only when every byte has one.

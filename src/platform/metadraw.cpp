@@ -12,11 +12,6 @@ namespace
 {
 
 constexpr int halftone = 4;
-constexpr int etoOpaque = 0x0002;
-constexpr int etoClipped = 0x0004;
-constexpr int taUpdateCp = 1;
-constexpr int taRight = 2;
-constexpr int taCenter = 6;
 constexpr uint32_t patCopy = 0xF00021;
 constexpr uint32_t blackness = 0x000042;
 constexpr uint32_t whiteness = 0xFF0062;
@@ -181,7 +176,7 @@ void MetaPlayer::apply(const meta::Poly &r)
 void MetaPlayer::apply(const meta::Text &r)
 {
     beforeDrawing();
-    if (r.options & etoOpaque)
+    if (r.options & meta::etoOpaque)
         m_painter.fillRect(toDevice(r.box).normalized(), m_dc.background);
     const QString text = decodeMetaText(r.bytes, m_dc.font.charset, m_dc.font.face);
     if (text.isEmpty() || drawsNothing())
@@ -202,10 +197,10 @@ void MetaPlayer::apply(const meta::Text &r)
         for (int dx : r.dx)
             advances << dx * xScale;
 
-    const bool updateCp = m_dc.textAlign & taUpdateCp;
+    const bool updateCp = m_dc.textAlign & meta::taUpdateCp;
     const QPointF origin = updateCp ? m_dc.position : QPointF(r.origin);
     m_painter.save();
-    if (r.options & etoClipped)
+    if (r.options & meta::etoClipped)
         m_painter.setClipRect(toDevice(r.box).normalized(), Qt::IntersectClip);
     const MetaTextLook look{metaQFont(font, height, width, m_painter.device()), m_dc.textColour,
                             m_dc.background, m_dc.opaqueBackground, m_dc.textAlign};
@@ -229,8 +224,10 @@ double MetaPlayer::textHeight(double pixelsPerLogicalUnit) const
 // aligned on its right end).
 void MetaPlayer::moveAlongText(double logicalAdvance)
 {
-    const int horizontal = m_dc.textAlign & taCenter;
-    const double direction = horizontal == taCenter ? 0 : horizontal == taRight ? -1 : 1;
+    const int horizontal = m_dc.textAlign & meta::taCenter;
+    const double direction = horizontal == meta::taCenter  ? 0
+                             : horizontal == meta::taRight ? -1
+                                                           : 1;
     m_dc.position.rx() += direction * logicalAdvance * (m_map.m11() < 0 ? -1 : 1);
 }
 

@@ -17,6 +17,15 @@
 namespace meta
 {
 
+// Text options and alignment flags, as the text records and SETTEXTALIGN give them.
+constexpr int etoOpaque = 0x0002;
+constexpr int etoClipped = 0x0004;
+constexpr int taUpdateCp = 1;
+constexpr int taRight = 2;
+constexpr int taCenter = 6; // both bits: centred; the right bit alone: right-aligned
+constexpr int taBottom = 8;
+constexpr int taBaseline = 24;
+
 enum class PointOp {
     WindowOrg,
     WindowExt,
@@ -71,7 +80,7 @@ struct ClipRect {
 struct Text {
     QPoint origin;
     QByteArray bytes;
-    int options = 0; // ETO_* flags
+    int options = 0; // etoOpaque, etoClipped
     MetaBox box;     // when options hold ETO_OPAQUE or ETO_CLIPPED
     QList<int> dx;   // advance after each byte, empty when not given
 };

@@ -18,10 +18,6 @@ namespace
 constexpr int ansiCharset = 0;
 constexpr int defaultCharset = 1;
 constexpr int symbolCharset = 2;
-constexpr int taRight = 2;
-constexpr int taCenter = 6;
-constexpr int taBottom = 8;
-constexpr int taBaseline = 24;
 
 // The Symbol font's characters 0x20..0x7E and 0xA0..0xFE in Unicode; zero where it has none.
 constexpr char16_t symbolLow[] = {
@@ -202,12 +198,14 @@ double drawMetaText(QPainter &painter, QPointF origin, double angleDegrees, cons
     else
         width = metrics.horizontalAdvance(text);
 
-    const int horizontal = look.align & taCenter;
-    const double x0 = horizontal == taCenter ? -width / 2 : horizontal == taRight ? -width : 0;
-    const int vertical = look.align & taBaseline;
-    const double y = vertical == taBaseline ? 0
-                     : vertical == taBottom ? -metrics.descent()
-                                            : metrics.ascent();
+    const int horizontal = look.align & meta::taCenter;
+    const double x0 = horizontal == meta::taCenter  ? -width / 2
+                      : horizontal == meta::taRight ? -width
+                                                    : 0;
+    const int vertical = look.align & meta::taBaseline;
+    const double y = vertical == meta::taBaseline ? 0
+                     : vertical == meta::taBottom ? -metrics.descent()
+                                                  : metrics.ascent();
 
     painter.save();
     painter.setWorldTransform(QTransform());
