@@ -136,6 +136,18 @@ TEST(MetafileRecords, DrawEachShapeWhereAndHowTheRecordsSay)
              w.penAndBrush(red, red).box(W::Rectangle, 50, 50, 100, 100);
          },
          {{{25, 25}, red}, {{75, 75}, white}}},
+        {"an isotropic window keeps its units square",
+         [](W &w) {
+             w.record(W::SetMapMode, {7}).record(W::SetWindowExt, {100, 200});
+             w.penAndBrush(red, red).box(W::Rectangle, 0, 0, 100, 100);
+         },
+         {{{25, 25}, red}, {{25, 75}, white}}},
+        {"the metric modes count tenths of a millimetre upwards",
+         // 10 units = 1 mm = 56.7 twips, which the 1440-a-inch frame shows as 56.7 pixels.
+         [](W &w) {
+             w.record(W::SetMapMode, {2}).penAndBrush(red, red).box(W::Rectangle, 0, 0, 10, -10);
+         },
+         {{{53, 53}, red}, {{60, 60}, white}}},
         {"a saved state comes back",
          [](W &w) {
              w.penAndBrush(red, red).record(W::SaveDc, {}).brush(0, blue).select(2);
@@ -263,6 +275,16 @@ TEST(MetafileRecords, TextIsPlacedByItsAlignmentAndTurnedByItsEscapement)
     const QRect turned = textInk(0, 900);
     EXPECT_GT(turned.height(), turned.width());
     EXPECT_LE(turned.bottom(), 51);
+    // Text at the current position moves it on: a second run starts where the first ended.
+    const auto runsAtCurrentPosition = [](int runs) {
+        W w;
+        w.font(-20, 0, 400, 0, "Arial").select(0).record(W::SetBkMode, {1});
+        w.record(W::MoveTo, {50, 5}).record(W::SetTextAlign, {1});
+        for (int i = 0; i < runs; ++i)
+            w.text(0, 0, "HHH");
+        return inkBounds(render(w.bytes()));
+    };
+    EXPECT_GT(runsAtCurrentPosition(2).width(), 1.8 * runsAtCurrentPosition(1).width());
     // A negative height is the characters' own; a positive one the whole cell, so smaller type.
     EXPECT_GT(textInk(0, 0, -30).height(), textInk(0, 0, 30).height());
 }

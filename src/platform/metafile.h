@@ -27,8 +27,11 @@ public:
 
     bool isNull() const { return !m_document; }
 
-    // The picture's own size in twips: the placeable header's bounding box at its units per inch,
-    // or, without that header, the window the records set up before they draw.
+    // The picture's own size in twips: the placeable header's bounding box at its units per inch.
+    // Without that header the file is taken as drawn on a 96 dots-per-inch screen: the size is the
+    // window the records set up before they first draw (in an anisotropic or isotropic mapping,
+    // through its viewport, or at a twip a unit when they set none), or else the bounds of all
+    // they draw.
     QSizeF sizeTwips() const;
 
     // Draws the picture so that its frame fills the target rectangle (in the painter's units).
