@@ -61,27 +61,22 @@ struct Found {
 // The sink's output is exact, so a clip that was played matches all but perfectly.
 constexpr double clearMatch = 0.99;
 
-// How the opening of the clip matches the recording from `at` on.
-Found matchAt(const std::vector<float> &recording, const std::vector<float> &clip, qsizetype at)
-{
-    const qsizetype n = std::min<qsizetype>(openingSamples, clip.size());
-    const auto heard = recording.begin() + at;
-    const double cross = std::inner_product(clip.begin(), clip.begin() + n, heard, 0.0);
-    const double clipEnergy = std::inner_product(clip.begin(), clip.begin() + n, clip.begin(), 0.0);
-    const double heardEnergy = std::inner_product(heard, heard + n, heard, 0.0);
-    return {at, cross / std::sqrt(clipEnergy * heardEnergy + 1e-30), cross / clipEnergy};
-}
-
 // The first clear match of the clip's opening that begins within [from, to), or the best match
 // there when none is clear. The first, because a clip played again shortly after also matches.
 Found findOpening(const std::vector<float> &recording, const std::vector<float> &clip,
                   qsizetype from, qsizetype to)
 {
+    const qsizetype n = std::min<qsizetype>(openingSamples, clip.size());
+    const auto opening = clip.begin();
+    const double clipEnergy = std::inner_product(opening, opening + n, opening, 0.0);
     Found best;
-    to = std::min<qsizetype>(to,
-                             recording.size() - std::min(openingSamples, qsizetype(clip.size())));
+    to = std::min<qsizetype>(to, recording.size() - n);
     for (qsizetype at = std::max<qsizetype>(from, 0); at < to; ++at) {
-        const Found here = matchAt(recording, clip, at);
+        const auto heard = recording.begin() + at;
+        const double cross = std::inner_product(opening, opening + n, heard, 0.0);
+        const double heardEnergy = std::inner_product(heard, heard + n, heard, 0.0);
+        const Found here{at, cross / std::sqrt(clipEnergy * heardEnergy + 1e-30),
+                         cross / clipEnergy};
         if (best.likeness > clearMatch && here.likeness <= best.likeness)
             break; // past the peak of the first clear match
         if (here.likeness > best.likeness)
