@@ -10,7 +10,9 @@
 #include "platform/label.h"
 #include "platform/optionbutton.h"
 #include "platform/timer.h"
+#include "worksheets/wizard.h"
 #include "worksheets/worksheetindex.h"
+#include "worksheets/worksheets.h"
 
 namespace
 {
@@ -172,8 +174,15 @@ void Intro0::Label2_Click(int index)
         exitScreen.show();
         break;
     }
+    case 17:
+        m_screens.wizard().show();
+        break;
+    case 18:
+        m_screens.worksheets().show();
+        m_screens.unload(*this);
+        break;
     default:
-        // The viewers and the worksheet tools open here as their screens arrive.
+        // The viewers open here as their screens arrive.
         break;
     }
     playClick(m_screens);
