@@ -1,5 +1,7 @@
 #include "platform/optionbutton.h"
 
+#include "platform/handleredge.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -94,7 +96,7 @@ void OptionButton::clicked()
 void OptionButton::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Space)
-        clicked();
+        runHandler(*this, [this] { clicked(); });
     else
         Control::keyPressEvent(event);
 }
