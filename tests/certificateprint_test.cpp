@@ -16,7 +16,9 @@ constexpr float pageWidth = 12000;
 constexpr float pageHeight = 16800;
 
 const QString success = "Your certificate is now printing.";
-const QString problem = "There was a problem printing to your printer.";
+// The program's words, then the printer's reason on a line of its own.
+const QString problem =
+    "There was a problem printing to your printer.\n" + FakePrinter::failureReason;
 
 // 3 blanks, Well Done, 6 blanks, Well Done, 5 blanks, Well Done, 5 blanks, Well Done, 4 blanks.
 const QString band =

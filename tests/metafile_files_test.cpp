@@ -161,3 +161,19 @@ TEST_F(MetafileOnCups, PaintPicturePrintsThePageAsText)
     EXPECT_TRUE(text.contains("Ice melts")) << text.toStdString();
     EXPECT_TRUE(text.contains("Rotated text")) << text.toStdString();
 }
+
+// One of our own pages as the viewers print it: an empty line, then the print copy at
+// (1000, 1000), on one sheet, its words still words.
+TEST_F(MetafileOnCups, OurPagePrintsOnOneSheetAsText)
+{
+    QtPrinter printer;
+    printer.Print();
+    printer.PaintPicture(Picture::load(QStringLiteral(KELVARIN_CONTENT_DIR) + "/wmf2/guide3.wmf"),
+                         1000, 1000);
+    printer.EndDoc();
+    const QString pdf = waitForPdfWith("Worksheet Catalogue");
+    ASSERT_FALSE(pdf.isEmpty());
+    EXPECT_TRUE(pdfWords(pdf).contains("Keeping worksheets safe"));
+    EXPECT_EQ(pdfPages(pdf), 1);
+    QFile::copy(pdf, QStringLiteral(KELVARIN_GALLERY_DIR) + "/page-guide3.pdf");
+}

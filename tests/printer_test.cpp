@@ -1,11 +1,14 @@
+#include "doubles/doubles.h"
 #include "doubles/fakeprinter.h"
 #include "platform/errors.h"
 #include "platform/picture.h"
 #include "platform/qtprinter.h"
+#include "quiz/certificateprint.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -13,9 +16,11 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <functional>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "cupspdf.h"
+#include "silentserver.h"
 
 // QtPrinter against a real CUPS scheduler. scripts/cups-queue.sh sets up the queues: Kelvarin-PDF
 // writes every job as its own PDF into pdfFolder, Kelvarin-Refusing refuses every job. The tests
@@ -62,6 +67,21 @@ QString uniqueToken(const char *what)
 }
 
 using QtPrinterOnCups = CupsPdfTest;
+
+// The reason the operation failed with, or nothing when it went through.
+std::string printerFailure(const std::function<void()> &operation)
+{
+    try {
+        operation();
+    } catch (const PrinterError &error) {
+        return error.what();
+    }
+    return {};
+}
+
+// Far below the ten minutes a silent server once held the interface for, yet beyond the few
+// seconds the printer is allowed to wait.
+constexpr qint64 aMomentMs = 12000;
 
 } // namespace
 
@@ -148,7 +168,9 @@ TEST_F(QtPrinterOnCups, RefusedJobFailsAtEndDocAndIsNotCarriedIntoTheNextRun)
     QtPrinter printer;
     chooseQueue(refusingQueue);
     printer.Print(refused);
-    EXPECT_THROW(printer.EndDoc(), PrinterError);
+    const std::string refusal = printerFailure([&] { printer.EndDoc(); });
+    EXPECT_THAT(refusal, testing::StartsWith("The printer queue refused the job: "));
+    EXPECT_THAT(refusal, testing::HasSubstr("not accepting jobs"));
 
     chooseQueue(pdfQueue);
     printer.Print(accepted);
@@ -197,8 +219,53 @@ TEST(QtPrinterWithoutCups, WhicheverOperationComesFirstThrows)
     };
     for (size_t n = 0; n < firstOperations.size(); ++n) {
         QtPrinter printer;
-        EXPECT_THROW(firstOperations[n](printer), PrinterError) << "operation " << n;
+        EXPECT_EQ(printerFailure([&] { firstOperations[n](printer); }),
+                  "There is no default printer.")
+            << "operation " << n;
         // Nothing was left half-started: the next operation tries again and fails again.
         EXPECT_THROW(printer.Print("again"), PrinterError) << "after operation " << n;
     }
+}
+
+// Run by the ctest entry PrinterWithSilentCupsServer, whose CUPS_SERVER names the socket that
+// these tests listen on and never answer.
+TEST(QtPrinterWithSilentCups, ThePrintRunGivesUpWithinSecondsAndSaysWhy)
+{
+    if (qEnvironmentVariableIsEmpty("KELVARIN_SILENT_CUPS"))
+        GTEST_SKIP() << "runs only under the ctest entry PrinterWithSilentCupsServer";
+    auto server = std::make_unique<SilentServer>(qgetenv("CUPS_SERVER"));
+    ASSERT_TRUE(server->isListening());
+    QtPrinter printer;
+    ScriptedMessageBoxes boxes;
+    QElapsedTimer waited;
+    waited.start();
+    printCertificate(printer, boxes, {"Kelvarin", "Ada Quill", 10, 10, 1500});
+    EXPECT_LT(waited.elapsed(), aMomentMs);
+    EXPECT_EQ(boxes.asked, QStringList{"There was a problem printing to your printer.\n"
+                                       "The print system does not answer."});
+
+    // Once the server is gone the question still out gets its answer, and the next run hears it.
+    server.reset();
+    EXPECT_EQ(printerFailure([&] { printer.Print("again"); }), "There is no default printer.");
+}
+
+TEST(QtPrinterWithSilentCups, TheHandOverToTheQueueGivesUpWithinSeconds)
+{
+    if (qEnvironmentVariableIsEmpty("KELVARIN_SILENT_CUPS"))
+        GTEST_SKIP() << "runs only under the ctest entry PrinterWithSilentCupsServer";
+    // The document starts while the machine's own scheduler answers; lp then meets a silent one.
+    const QByteArray silentSocket = qgetenv("CUPS_SERVER");
+    qunsetenv("CUPS_SERVER");
+    if (QPrinterInfo::printerInfo(pdfQueue).isNull())
+        GTEST_SKIP() << "no CUPS queue " << pdfQueue.toStdString();
+    qputenv("PRINTER", pdfQueue.toLocal8Bit());
+    QtPrinter printer;
+    printer.Print("Kelvarin");
+    SilentServer server(silentSocket);
+    ASSERT_TRUE(server.isListening());
+    qputenv("CUPS_SERVER", silentSocket);
+    QElapsedTimer waited;
+    waited.start();
+    EXPECT_EQ(printerFailure([&] { printer.EndDoc(); }), "The print system does not answer.");
+    EXPECT_LT(waited.elapsed(), aMomentMs);
 }

@@ -185,7 +185,8 @@ TEST_F(QuizTest, PrintWorksheetPrintsTheSetUnderTheScreensHeadingAndTitle)
 
     printer.failOn("EndDoc");
     press(3);
-    EXPECT_EQ(messageBoxes.asked.last(), "There was a problem printing to your printer.");
+    EXPECT_EQ(messageBoxes.asked.last(),
+              "There was a problem printing to your printer.\n" + FakePrinter::failureReason);
 }
 
 TEST_F(QuizTest, HoverHighlightsTheButtonUnderThePointerOnly)

@@ -172,7 +172,8 @@ TEST_F(ResultsTest, PrintCertificatePrintsTheTypedNameWithoutAClick)
 
     printer.failOn("EndDoc");
     results.Label3_Click(0);
-    EXPECT_EQ(messageBoxes.asked.last(), "There was a problem printing to your printer.");
+    EXPECT_EQ(messageBoxes.asked.last(),
+              "There was a problem printing to your printer.\n" + FakePrinter::failureReason);
 }
 
 TEST_F(ResultsTest, TheHeadingDropsASizeOnlyWhenItLooksWideOnTheScreen)

@@ -17,7 +17,9 @@ constexpr float pageWidth = 12000;
 constexpr float pageHeight = 16800;
 
 const QString success = "Your worksheet is now printing.";
-const QString problem = "There was a problem printing to your printer.";
+// The program's words, then the printer's reason on a line of its own.
+const QString problem =
+    "There was a problem printing to your printer.\n" + FakePrinter::failureReason;
 
 QString centredAt(const QString &text, float points)
 {

@@ -1,21 +1,21 @@
 #pragma once
 
 #include "app/screens.h"
+#include "platform/canberrasnddevil.h"
 #include "platform/clockrandom.h"
 #include "platform/qtmessageboxes.h"
 #include "platform/qtprinter.h"
-#include "platform/qtsnddevil.h"
 #include "platform/qttimerclock.h"
 #include "platform/stage.h"
 
 #include <QCoreApplication>
 
-// The program as it runs for real: the stage, Qt's services and the screens, in the order they
+// The program as it runs for real: the stage, the real services and the screens, in the order they
 // need each other. Create it after the application object.
 struct Program {
     QtTimerClock clock;
     Stage stage{clock};
-    QtSndDevil sound;
+    CanberraSndDevil sound;
     QtPrinter printer;
     QtMessageBoxes messageBoxes{&stage};
     ClockSeededRandom random;

@@ -12,7 +12,8 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// A printer operation failed: no default printer, the job could not start, or the driver refused.
+// A printer operation failed: no default printer, the print system did not answer, the job could
+// not start, or the queue refused it. The text is the reason in a sentence a teacher understands.
 class PrinterError : public std::runtime_error
 {
 public:

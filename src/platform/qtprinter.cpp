@@ -8,9 +8,9 @@
 #include <QDir>
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <QPdfWriter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryFile>
 #include <algorithm>
 
@@ -19,45 +19,55 @@ namespace
 
 const QString defaultFontName = QStringLiteral("Times New Roman");
 constexpr float defaultFontSize = 12;
-constexpr int lpTimeoutMs = 30000;
+// How long the interface may wait on the print system, for the default printer and again for
+// the hand-over: a healthy one answers both in well under a second.
+constexpr std::chrono::milliseconds printSystemWait{5000};
+
+// lp's complaint without the program's name in front ("/usr/bin/lp: "), to follow "refused the
+// job: ".
+QString lpComplaint(QProcess &lp)
+{
+    QString complaint = QString::fromLocal8Bit(lp.readAllStandardError()).trimmed();
+    complaint.remove(QRegularExpression("^\\S*lp: "));
+    return complaint.isEmpty() ? QStringLiteral("lp gave no reason.") : complaint;
+}
 
 // Submits the finished PDF to the CUPS queue. lp returns once the scheduler holds a copy of the
 // file, so the caller never waits for the paper and the file may go right after.
-void handToQueue(const QString &destination, const QString &media, const QString &path)
+void handToQueue(const PrintDestination &destination, const QString &path)
 {
     QProcess lp;
-    QStringList arguments{"-d", destination, "-t", "Kelvarin"};
+    QStringList arguments{"-d", destination.name, "-t", "Kelvarin"};
+    const QString media = destination.page.pageSize().key();
     if (!media.isEmpty())
         arguments << "-o"
                   << "media=" + media;
     lp.start(QStringLiteral("lp"), arguments << path);
     if (!lp.waitForStarted())
-        throw PrinterError("cannot run lp to reach the print queue");
-    if (!lp.waitForFinished(lpTimeoutMs)) {
+        throw PrinterError("The printing command lp could not be started.");
+    if (!lp.waitForFinished(static_cast<int>(printSystemWait.count()))) {
         lp.kill();
         lp.waitForFinished();
-        throw PrinterError("the print queue did not answer");
+        throw PrinterError("The print system does not answer.");
     }
     if (lp.exitStatus() != QProcess::NormalExit || lp.exitCode() != 0)
-        throw PrinterError(
-            "the print queue refused the document: " +
-            QString::fromLocal8Bit(lp.readAllStandardError()).trimmed().toStdString());
+        throw PrinterError("The printer queue refused the job: " + lpComplaint(lp).toStdString());
 }
 
 } // namespace
 
 struct QtPrinter::Document {
-    explicit Document(const QPrinterInfo &info)
-        : file(QDir::tempPath() + "/kelvarin-print-XXXXXX"),
-          printer(info, QPrinter::HighResolution), destination(info.printerName())
+    explicit Document(const PrintDestination &destination)
+        : file(QDir::tempPath() + "/kelvarin-print-XXXXXX.pdf"), writer(&file),
+          destination(destination)
     {
     }
 
-    // Member order matters: the painter must finish before the printer and the file go.
+    // Member order matters: the painter must finish before the writer and the file go.
     QTemporaryFile file;
-    QPrinter printer;
+    QPdfWriter writer;
     QPainter painter;
-    QString destination;
+    PrintDestination destination;
     QSizeF area; // the printable area in twips
 };
 
@@ -73,21 +83,22 @@ QtPrinter::Document &QtPrinter::document()
 
 void QtPrinter::startDocument()
 {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull())
-        throw PrinterError("there is no default printer");
-    auto doc = std::make_unique<Document>(info);
+    auto doc = std::make_unique<Document>(m_lookup.defaultDestination(printSystemWait));
     if (!doc->file.open())
-        throw PrinterError("cannot create a file for the document");
-    // A name without ".pdf" keeps Qt's CUPS engine, with the printer's page, writing to the file.
-    doc->printer.setOutputFileName(doc->file.fileName());
-    doc->printer.setDocName("Kelvarin");
-    if (!doc->painter.begin(&doc->printer))
-        throw PrinterError("the printer would not start a document");
+        throw PrinterError("The document could not be written to a temporary file: " +
+                           doc->file.errorString().toStdString());
+    // Written as PDF without the print system's help, on the printer's own page; only the
+    // finished file goes to the queue.
+    doc->writer.setPageLayout(doc->destination.page);
+    doc->writer.setResolution(1200);
+    doc->writer.setTitle("Kelvarin");
+    doc->writer.setCreator("Kelvarin");
+    if (!doc->painter.begin(&doc->writer))
+        throw PrinterError("The document could not be started.");
 
-    const double deviceUnitsPerTwip = doc->printer.resolution() / 1440.0;
+    const double deviceUnitsPerTwip = doc->writer.resolution() / 1440.0;
     doc->painter.scale(deviceUnitsPerTwip, deviceUnitsPerTwip);
-    const QRectF points = doc->printer.pageRect(QPrinter::Point);
+    const QRectF points = doc->destination.page.paintRect(QPageLayout::Point);
     doc->area = points.size() * TwipsPerPoint;
     // Text and lines are cut at the edges of the printable area, never wrapped.
     doc->painter.setClipRect(QRectF(QPointF(0, 0), doc->area));
@@ -198,8 +209,7 @@ void QtPrinter::EndDoc()
     document();
     // Taken out first, so the document is gone whether or not the hand-over works.
     const std::unique_ptr<Document> doc = std::move(m_document);
-    const QString media = doc->printer.pageLayout().pageSize().key();
-    if (!doc->painter.end())
-        throw PrinterError("the printer could not finish the document");
-    handToQueue(doc->destination, media, doc->file.fileName());
+    if (!doc->painter.end() || !doc->file.flush())
+        throw PrinterError("The document could not be finished.");
+    handToQueue(doc->destination, doc->file.fileName());
 }

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "platform/printdestination.h"
 #include "platform/printer.h"
 
 #include <QFont>
 #include <memory>
 
-// The printer object on the system's default printer, through Qt's CUPS support.
+// The printer object on the system's default printer: Qt draws the page as PDF, CUPS prints it.
 //
 // Units: the painter is scaled so that one unit is one twip, measured from the top-left corner
 // of the printable area; fonts are sized 20 twips to the point. DrawWidth counts screen pixels of
@@ -13,9 +14,15 @@
 // are the default printer's own. Output below the bottom of the page is lost: a run is one page.
 //
 // Each document starts afresh at the top-left corner in black Times New Roman 12 pt with
-// DrawWidth 1, whatever the previous run left behind. Qt renders it to a private PDF file, and
-// EndDoc hands that file to CUPS with lp: Qt's own hand-over ignores a refused job, and the
-// callers must be able to tell the user when the job never reached the queue.
+// DrawWidth 1, whatever the previous run left behind. Qt renders it to a private PDF file, on the
+// paper and margins CUPS gives for the printer, and EndDoc hands that file to CUPS with lp: Qt's
+// own hand-over ignores a refused job, and the callers must be able to tell the user when the job
+// never reached the queue.
+//
+// The interface waits on the print system a few seconds at most, for the default printer when a
+// document starts and again for lp at EndDoc. Every PrinterError says why in a sentence for the
+// teacher: "There is no default printer.", "The print system does not answer.", "The printer
+// queue refused the job: ...".
 //
 // A document whose start or end fails is discarded, as is one still open when the object is
 // destroyed: nothing of it is printed, and the next operation starts a new document.
@@ -47,12 +54,13 @@ private:
     struct Document;
 
     // The open document, started first if there is none. Throws PrinterError when there is no
-    // default printer or it will not start a document.
+    // default printer, the print system does not answer, or no document can be started.
     Document &document();
     void startDocument();
     void applyFont();
     void newLine();
 
+    DestinationLookup m_lookup;
     std::unique_ptr<Document> m_document;
     QString m_fontName;
     float m_fontSize = 0;

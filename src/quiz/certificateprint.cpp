@@ -3,6 +3,7 @@
 #include "platform/errors.h"
 #include "platform/messageboxes.h"
 #include "platform/printer.h"
+#include "platform/printproblem.h"
 
 #include <QColor>
 
@@ -142,9 +143,9 @@ void printCertificate(Printer &printer, MessageBoxes &boxes, const Certificate &
         printBottomBand(printer);
         drawFrame(printer);
         printer.EndDoc();
-    } catch (const PrinterError &) {
+    } catch (const PrinterError &error) {
         // Only the printer's own failures are reported here; anything else is the caller's.
-        boxes.show("There was a problem printing to your printer.", MsgButtons::Ok);
+        reportPrintProblem(boxes, error);
         return;
     }
     boxes.show("Your certificate is now printing.", MsgButtons::Ok);

@@ -15,5 +15,6 @@ struct Certificate {
 };
 
 // Prints the certificate, then says "Your certificate is now printing."; a printer failure stops
-// the run and "There was a problem printing to your printer." is shown once. Returns normally.
+// the run and "There was a problem printing to your printer." is shown once, with the printer's
+// reason on the line below. Returns normally.
 void printCertificate(Printer &printer, MessageBoxes &boxes, const Certificate &certificate);

@@ -7,6 +7,7 @@
 #include "platform/label.h"
 #include "platform/messageboxes.h"
 #include "platform/picturebox.h"
+#include "platform/printproblem.h"
 #include "platform/random.h"
 #include "platform/textbox.h"
 #include "platform/timer.h"
@@ -202,8 +203,10 @@ void Welldone::Label3_Click(int index)
     if (index == 0 && isPerfect()) {
         try {
             Printpage();
-        } catch (const std::exception &) {
-            // The print run reports the printer's own failures; anything else stops it here.
+        } catch (const std::exception &error) {
+            // The print run reports the printer's own failures; anything else stops it here. Its
+            // reason is the program's own business, not the teacher's, so it goes to the log.
+            qCWarning(lcPrinter) << "Printing was cancelled:" << error.what();
             m_screens.platform().messageBoxes.show("Printing has been cancelled.");
         }
         return;

@@ -4,6 +4,7 @@
 #include "platform/errors.h"
 #include "platform/messageboxes.h"
 #include "platform/printer.h"
+#include "platform/printproblem.h"
 
 namespace
 {
@@ -75,9 +76,9 @@ void printWorksheet(Printer &printer, MessageBoxes &boxes, const QString &headin
         for (int n = 1; n <= 10; ++n)
             printQuestion(printer, m, n);
         printer.EndDoc();
-    } catch (const PrinterError &) {
+    } catch (const PrinterError &error) {
         // Only the printer's own failures are reported here; anything else is the caller's.
-        boxes.show("There was a problem printing to your printer.", MsgButtons::Ok);
+        reportPrintProblem(boxes, error);
         return;
     }
     boxes.show("Your worksheet is now printing.", MsgButtons::Ok);

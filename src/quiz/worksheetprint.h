@@ -7,6 +7,6 @@ class Printer;
 struct Module1;
 
 // Prints the loaded question set as a paper worksheet, then "Your worksheet is now printing.";
-// a printer failure is reported once as above. Returns normally.
+// a printer failure is reported once, with its reason, as for the certificate. Returns normally.
 void printWorksheet(Printer &printer, MessageBoxes &boxes, const QString &heading,
                     const QString &title, const Module1 &m);

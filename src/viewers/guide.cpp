@@ -20,7 +20,7 @@ void Guide::Form_MouseMove(const MouseArgs &)
         label->setBackStyle(BackStyle::Transparent);
 }
 
-void Guide::showCurrentPage()
+void Guide::pageTurned(Turn)
 {
     const int page = m_screens.module1().ViewerPage;
     if (page < 1 || page > 3)

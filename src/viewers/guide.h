@@ -14,5 +14,5 @@ public:
     void Form_MouseMove(const MouseArgs &args) override;
 
 protected:
-    void showCurrentPage() override;
+    void pageTurned(Turn turn) override;
 };

@@ -80,11 +80,11 @@ void PageViewer::Label3_Click(int index)
         break;
     case 2:
         m.ViewerPage += 1;
-        showCurrentPage();
+        pageTurned(Forward);
         break;
     case 3:
         m.ViewerPage -= 1;
-        showCurrentPage();
+        pageTurned(Back);
         break;
     default:
         break;

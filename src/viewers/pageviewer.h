@@ -27,8 +27,9 @@ public:
     ControlArray<Label> Label3; // 0 "Print", 1 "Exit", 2 "Next Page", 3 "Previous Page"
 
 protected:
+    enum Turn { Forward, Back };
     // Shows ViewerPage after a paging entry has moved it.
-    virtual void showCurrentPage() = 0;
+    virtual void pageTurned(Turn turn) = 0;
     // Loads a page's two copies. A missing page costs only itself: it is told once and the
     // viewer keeps working.
     void loadPage(const QString &screenFile, const QString &printFile);

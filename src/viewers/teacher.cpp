@@ -49,6 +49,13 @@ void Teacher::Form_Load()
     setCaption();
 }
 
+// Leaving a page always makes the way back live.
+void Teacher::pageTurned(Turn turn)
+{
+    Label3[turn == Forward ? 3 : 2].setEnabled(true);
+    showCurrentPage();
+}
+
 void Teacher::showCurrentPage()
 {
     const Module1 &m = m_screens.module1();

@@ -21,8 +21,9 @@ public:
     Timer *Timer1;        // the logo animation, 25 ms
 
 protected:
-    void showCurrentPage() override;
+    void pageTurned(Turn turn) override;
 
 private:
+    void showCurrentPage();
     void setCaption();
 };

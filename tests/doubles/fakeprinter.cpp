@@ -48,7 +48,7 @@ bool FakePrinter::isChosenFailure(const QString &operation)
 void FakePrinter::perform(const QString &record)
 {
     if (isChosenFailure(record.section(' ', 0, 0)))
-        throw PrinterError("fake printer: " + record.toStdString() + " failed");
+        throw PrinterError(failureReason.toStdString());
     m_records << record;
 }
 

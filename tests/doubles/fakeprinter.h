@@ -20,7 +20,8 @@
 //
 // One chosen operation can be made to fail with PrinterError: the one at a position in the whole
 // sequence (failAt(1) fails the first), or the nth from now with a given name (failOn("EndDoc")).
-// It fails once; the failing operation is not recorded, so the records stop where the run did.
+// It fails once, with failureReason; the failing operation is not recorded, so the records stop
+// where the run did.
 //
 // TextWidth measures with the real printer's fonts (printerFont), so it agrees with QtPrinter.
 // The printable area defaults to what Qt reports for the PDF queue the tests print to: an A4 page
@@ -31,6 +32,7 @@ class FakePrinter : public Printer
 public:
     static constexpr float defaultWidth = 11500;
     static constexpr float defaultHeight = 16440;
+    static inline const QString failureReason = QStringLiteral("The printer is out of paper.");
 
     static QString number(float value);
     // The part of a whole run's records that comes before the occurrence-th operation of that

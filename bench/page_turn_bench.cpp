@@ -1,0 +1,46 @@
+// One page turn in the page viewer on the largest page: both copies loaded from disk and the
+// screen painted. A 60 Hz frame is 16.7 ms.
+#include "app/program.h"
+#include "app/screens.h"
+#include "platform/image.h"
+#include "viewers/teacher.h"
+
+#include <QApplication>
+#include <QDir>
+#include <benchmark/benchmark.h>
+
+namespace
+{
+
+void PageTurn(benchmark::State &state)
+{
+    QDir::setCurrent(QStringLiteral(KELVARIN_CONTENT_DIR));
+    Program program;
+    program.stage.resize(1024, 768);
+    program.stage.show();
+    Module1 &m = program.screens.module1();
+    m.ViewerPageCount = 2;
+    m.PageSetName = "key irreversible"; // its second page is the largest
+    Teacher &viewer = program.screens.teacher();
+    viewer.show();
+    for (auto _ : state) {
+        viewer.Label3_Click(2);
+        viewer.repaint();
+        viewer.Label3_Click(3);
+        viewer.repaint();
+    }
+    state.SetItemsProcessed(state.iterations() * 2);
+}
+
+} // namespace
+
+BENCHMARK(PageTurn)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/sound.h"
+
+#include <QString>
+#include <memory>
+
+class ClipPlayer;
+class QThread;
+
+// Plays WAV clips through libcanberra, the desktop's event-sound library: on PulseAudio (or
+// PipeWire) where a sound server runs, on plain ALSA where none does. Each Play hands the clip to
+// a thread of the player's own, which starts it, so the interface never waits on a sound server
+// or a busy device. Every clip is read from disk and played to its end, over any clip already
+// sounding, whatever becomes of the screen that asked for it. A missing or broken file, or no
+// way to sound at all, is silence and a warning in the log ("kelvarin.sound").
+//
+// Why not Qt Multimedia: on PulseAudio, Qt 6.4's QSoundEffect never sounded click.wav or
+// typekey.wav and cut the last tenth of a second or so off every other clip; and Debian builds
+// Qt's audio for PulseAudio only, so on plain ALSA it is silent altogether.
+class CanberraSndDevil : public SndDevil
+{
+public:
+    CanberraSndDevil();
+    ~CanberraSndDevil() override;
+    CanberraSndDevil(const CanberraSndDevil &) = delete;
+    CanberraSndDevil &operator=(const CanberraSndDevil &) = delete;
+
+    void Play(const QString &path) override;
+
+private:
+    std::unique_ptr<QThread> m_thread;
+    ClipPlayer *m_player; // lives on m_thread, which deletes it as it ends
+};
