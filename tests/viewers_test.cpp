@@ -101,6 +101,12 @@ TEST_F(ViewerTest, GuidePagesThroughThreePagesAndLosesItsBoxesOnTheBareScreen)
     guide.Label3_Click(0);
     EXPECT_EQ(printer.records(), printRun);
     EXPECT_TRUE(messageBoxes.asked.isEmpty()) << messageBoxes.asked.join('\n').toStdString();
+
+    printer.failOn("EndDoc");
+    guide.Label3_Click(0);
+    ASSERT_EQ(messageBoxes.asked.size(), 1);
+    EXPECT_TRUE(
+        messageBoxes.asked.front().startsWith("There was a problem printing to your printer."));
 }
 
 TEST_F(ViewerTest, AcknowledgmentsAreOnePageWithALogoThatCarriesOnAcrossOpenings)

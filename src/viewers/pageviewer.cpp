@@ -7,13 +7,10 @@
 #include "platform/label.h"
 #include "platform/messageboxes.h"
 #include "platform/printer.h"
-
-#include <QLoggingCategory>
+#include "platform/printproblem.h"
 
 namespace
 {
-
-Q_LOGGING_CATEGORY(lcViewers, "kelvarin.viewers")
 
 const QColor yellow(255, 255, 0);
 const QColor black(0, 0, 0);
@@ -106,9 +103,7 @@ void PageViewer::Printpage()
         printer.PaintPicture(Image2->picture(), 1000, 1000);
         printer.EndDoc();
     } catch (const PrinterError &error) {
-        qCWarning(lcViewers) << "printing a page failed:" << error.what();
-        m_screens.platform().messageBoxes.show(
-            QStringLiteral("There was a problem printing to your printer.\n\n") +
-            QString::fromLocal8Bit(error.what()));
+        // The viewers say nothing when printing works, but a teacher must hear when it didn't.
+        reportPrintProblem(m_screens.platform().messageBoxes, error);
     }
 }
