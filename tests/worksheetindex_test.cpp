@@ -3,6 +3,9 @@
 #include "tempcurrentdir.h"
 #include "worksheets/worksheetindex.h"
 
+#include <QDateTime>
+#include <QLockFile>
+#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace
@@ -216,3 +219,48 @@ TEST_F(WorksheetIndex, IndexIsFoundWhateverTheLetterCaseOnDisk)
 }
 
 } // namespace
+
+// Two machines on one shared folder: each adds 200 titles and removes every other one it added,
+// both at the same time. Every one of those changes is in the index at the end.
+TEST_F(WorksheetIndex, TwoProcessesChangingTheIndexAtOnceLoseNoChange)
+{
+    setIndex(" 2 \r\nKept 1\r\nKept 2\r\n");
+    QProcess first, second;
+    first.start(KELVARIN_INDEX_HAMMER, {"First", "200"});
+    second.start(KELVARIN_INDEX_HAMMER, {"Second", "200"});
+    for (QProcess *process : {&first, &second}) {
+        ASSERT_TRUE(process->waitForFinished(180'000));
+        EXPECT_EQ(process->exitCode(), 0) << process->readAllStandardError().toStdString();
+    }
+    QStringList expected = {"Kept 1", "Kept 2"};
+    for (const QString name : {"First", "Second"}) {
+        for (int n = 2; n <= 200; n += 2)
+            expected.append(name + " " + QString::number(n));
+    }
+    QStringList listed = readBack();
+    listed.sort();
+    expected.sort();
+    EXPECT_EQ(listed.join('\n').toStdString(), expected.join('\n').toStdString());
+    EXPECT_EQ(TempCurrentDir::entries("multiple"), QStringList{"track.txt"}) << "no lock left";
+}
+
+TEST_F(WorksheetIndex, ALockHeldElsewhereFailsTheChangeAndALongLeftOneIsTakenOver)
+{
+    const QByteArray original = " 1 \r\nRocks\r\n";
+    setIndex(original);
+    {
+        QLockFile held("multiple/track.lock");
+        ASSERT_TRUE(held.tryLock());
+        EXPECT_THROW(addEntry(m, "Water"), FileError);
+        EXPECT_EQ(indexBytes(), original);
+    }
+    // What a machine that stopped in the middle of a change leaves behind.
+    TempCurrentDir::writeFile("multiple/track.lock", "left behind");
+    QFile left("multiple/track.lock");
+    ASSERT_TRUE(left.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(left.setFileTime(QDateTime::currentDateTime().addSecs(-120),
+                                 QFileDevice::FileModificationTime));
+    left.close();
+    addEntry(m, "Water");
+    EXPECT_EQ(readBack(), (QStringList{"Rocks", "Water"}));
+}

@@ -14,7 +14,9 @@
 #include "platform/timer.h"
 #include "viewers/guide.h"
 #include "viewers/teacher.h"
+#include "worksheets/wizard.h"
 #include "worksheets/worksheetindex.h"
+#include "worksheets/worksheets.h"
 
 #include <QLoggingCategory>
 
@@ -181,6 +183,13 @@ void Intro0::Label2_Click(int index)
         exitScreen.show();
         break;
     }
+    case 17:
+        m_screens.wizard().show();
+        break;
+    case 18:
+        m_screens.worksheets().show();
+        m_screens.unload(*this);
+        break;
     case 19:
         openAcknowledgments();
         break;
@@ -188,7 +197,7 @@ void Intro0::Label2_Click(int index)
         openGuide();
         break;
     default:
-        // The worksheet tools open here as their screens arrive.
+        // The greyed and hidden entries can't be clicked.
         break;
     }
     playClick(m_screens);

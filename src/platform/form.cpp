@@ -92,6 +92,25 @@ void Form::paintEvent(QPaintEvent *)
     m_picture.draw(painter, QRectF(QPointF(0, 0), toPixels(m_picture.sizeTwips())));
 }
 
+bool Form::focusNextPrevChild(bool next)
+{
+    QWidget *current = focusWidget();
+    if (!current)
+        return QWidget::focusNextPrevChild(next);
+    // The window's focus chain is one ring through every screen; take the next stop on it that
+    // belongs to this screen, coming round to the first again after the last.
+    for (QWidget *candidate = next ? current->nextInFocusChain() : current->previousInFocusChain();
+         candidate != current;
+         candidate = next ? candidate->nextInFocusChain() : candidate->previousInFocusChain()) {
+        if (isAncestorOf(candidate) && candidate->isVisibleTo(this) && candidate->isEnabled() &&
+            (candidate->focusPolicy() & Qt::TabFocus) && !candidate->focusProxy()) {
+            candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return false;
+}
+
 void Form::mouseMoveEvent(QMouseEvent *event)
 {
     const MouseArgs args = mouseArgs(*event);

@@ -51,6 +51,8 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    // Tab and Shift+Tab go round this screen's own controls, never onto a screen it covers.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void applyGeometry();

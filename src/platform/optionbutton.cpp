@@ -24,8 +24,13 @@ void paintChoice(QWidget &widget, bool round, bool checked, const QString &capti
     painter.drawText(widget.rect().adjusted(box + 4, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
                      caption);
     if (widget.hasFocus()) {
-        const int width = painter.fontMetrics().horizontalAdvance(caption);
         painter.setPen(QPen(fore, 1, Qt::DotLine));
+        // Without a caption the mark goes round the box itself, or the focus would not show.
+        if (caption.isEmpty()) {
+            painter.drawRect(option.rect.adjusted(-2, -2, 1, 1));
+            return;
+        }
+        const int width = painter.fontMetrics().horizontalAdvance(caption);
         painter.drawRect(QRect(box + 3, 0, width + 2, widget.height() - 1));
     }
 }

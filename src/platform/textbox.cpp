@@ -8,6 +8,47 @@
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QValidator>
+
+namespace
+{
+
+// Refuses every edit whose result holds a character the box can't store. Qt's editor asks it
+// about each change the user makes, typed, composed or inserted, but never about setText.
+class StorableTextValidator : public QValidator
+{
+public:
+    StorableTextValidator(std::function<bool(QStringView)> storable, QObject *parent)
+        : QValidator(parent), m_storable(std::move(storable))
+    {
+    }
+    State validate(QString &input, int &) const override
+    {
+        return m_storable(input) ? Acceptable : Invalid;
+    }
+
+private:
+    std::function<bool(QStringView)> m_storable;
+};
+
+// The text without the characters storable refuses, a surrogate pair counting as one.
+QString onlyStorable(const QString &text, const std::function<bool(QStringView)> &storable)
+{
+    QString kept;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length =
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()
+                ? 2
+                : 1;
+        const QStringView character = QStringView(text).sliced(i, length);
+        if (storable(character))
+            kept.append(character);
+        i += length;
+    }
+    return kept;
+}
+
+} // namespace
 
 TextBox::TextBox(QWidget *container) : Control(container), m_edit(new QLineEdit(this))
 {
@@ -33,6 +74,12 @@ QString TextBox::Text() const
 void TextBox::setText(const QString &text)
 {
     m_edit->setText(text);
+}
+
+void TextBox::setStorable(std::function<bool(QStringView)> storable)
+{
+    m_storable = storable;
+    m_edit->setValidator(new StorableTextValidator(std::move(storable), m_edit));
 }
 
 void TextBox::setFontSpec(const FontSpec &font)
@@ -71,6 +118,8 @@ void TextBox::limitPaste()
 {
     QString pasted = QApplication::clipboard()->text();
     pasted.replace('\n', ' ').remove('\r');
+    if (m_storable)
+        pasted = onlyStorable(pasted, m_storable);
     if (m_maxLength > 0) {
         const int room = m_maxLength - (m_edit->text().size() - m_edit->selectedText().size());
         pasted.truncate(std::max(0, room));

@@ -5,7 +5,8 @@
 class QLineEdit;
 
 // A one-line text box. MaxLength limits only what is typed or pasted; text set by the program is
-// kept whole. 0 means no limit.
+// kept whole. 0 means no limit. A box can also be told which characters it may take in, when the
+// file its text goes to can't store every character; that too limits only typing and pasting.
 class TextBox : public Control
 {
     Q_OBJECT
@@ -16,6 +17,9 @@ public:
     void setText(const QString &text);
     int MaxLength() const { return m_maxLength; }
     void setMaxLength(int maxLength) { m_maxLength = maxLength; }
+    // Typed text (through the keyboard or an input method) that storable refuses is not taken in;
+    // pasted text loses the characters it refuses and keeps the rest.
+    void setStorable(std::function<bool(QStringView)> storable);
     void setFontSpec(const FontSpec &font);
     void setColours(const QColor &fore, const QColor &back);
     void SetFocus();
@@ -34,4 +38,5 @@ private:
     void limitPaste();
     QLineEdit *m_edit;
     int m_maxLength = 0;
+    std::function<bool(QStringView)> m_storable;
 };

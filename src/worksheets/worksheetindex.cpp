@@ -5,22 +5,64 @@
 #include "platform/contentpath.h"
 #include "platform/errors.h"
 #include "platform/seqfile.h"
+#include "worksheets/worksheetlog.h"
 
+#include <QDeadlineTimer>
 #include <QFileInfo>
-#include <QLoggingCategory>
+#include <QLockFile>
+#include <QRandomGenerator>
 #include <QStringList>
+#include <QThread>
 #include <algorithm>
 #include <optional>
 
+Q_LOGGING_CATEGORY(lcWorksheets, "kelvarin.worksheets")
+
 namespace
 {
-
-Q_LOGGING_CATEGORY(lcWorksheets, "kelvarin.worksheets")
 
 QString indexPath()
 {
     return QStringLiteral("multiple\\track.txt");
 }
+
+// Machines sharing the classroom folder take turns at changing the index. A change holds the lock
+// for milliseconds, so a lock older than this was left by a machine that stopped mid-change; it is
+// generous because the file's age is judged by two machines' clocks.
+constexpr int StaleLockMs = 30'000;
+// How long a save or a deletion waits for another machine's change before it gives up.
+constexpr int LockWaitMs = 3'000;
+
+// Holds the index's lock file in multiple/ for one change. Tries often, at slightly random
+// moments, so that two machines changing the index at once both get their turn.
+class IndexLock
+{
+public:
+    IndexLock() : m_lock(resolveContentPath(QStringLiteral("multiple/track.lock")))
+    {
+        m_lock.setStaleLockTime(StaleLockMs);
+        const QDeadlineTimer deadline(LockWaitMs);
+        while (!m_lock.tryLock(0)) {
+            if (m_lock.error() != QLockFile::LockFailedError)
+                throw FileError("The worksheet index can't be locked for a change (" +
+                                reason().toStdString() + ").");
+            if (deadline.hasExpired())
+                throw FileError("Another computer is changing the list of worksheets; please try "
+                                "again in a moment.");
+            QThread::msleep(QRandomGenerator::global()->bounded(5, 25));
+        }
+    }
+
+private:
+    QString reason() const
+    {
+        return m_lock.error() == QLockFile::PermissionError
+                   ? QStringLiteral("no permission to write in ") +
+                         QFileInfo(m_lock.fileName()).path()
+                   : QStringLiteral("the folder multiple can't be written");
+    }
+    QLockFile m_lock;
+};
 
 // Unquoted, a comma would end the field early and a leading blank would be skipped.
 bool needsQuotes(const QString &title)
@@ -50,8 +92,8 @@ void rewriteIndex(const QStringList &titles)
     for (const QString &title : titles) {
         const std::optional<QString> line = storedLine(title);
         if (!line)
-            throw FileError("title cannot be stored in the worksheet index: " +
-                            title.toStdString());
+            throw FileError("The title " + title.toStdString() +
+                            " can't be stored in the list of worksheets.");
         lines.append(*line);
     }
     SeqWriter writer(indexPath());
@@ -102,6 +144,17 @@ QStringList readEveryTitleStrictly()
     return titles;
 }
 
+// The strict reading, under the lock, with a reason a teacher can act on.
+QStringList readTitlesForChange()
+{
+    try {
+        return readEveryTitleStrictly();
+    } catch (const FileError &error) {
+        throw FileError(std::string("The worksheet index is damaged or can't be read (") +
+                        error.what() + ").");
+    }
+}
+
 void putInSlots(Module1 &m, const QStringList &titles)
 {
     for (int i = 0; i < titles.size(); ++i)
@@ -150,13 +203,14 @@ bool canStoreTitle(const QString &title)
 
 void addEntry(Module1 &m, const QString &title)
 {
-    QStringList titles = readEveryTitleStrictly();
+    const IndexLock lock;
+    QStringList titles = readTitlesForChange();
     putInSlots(m, titles);
     if (titles.contains(title))
         return;
     if (titles.size() >= MaxWorksheets)
-        throw IndexError("the worksheet index already holds " + std::to_string(MaxWorksheets) +
-                         " worksheets");
+        throw IndexError("The list of worksheets is full: it holds " +
+                         std::to_string(MaxWorksheets) + " worksheets.");
     titles.append(title);
     rewriteIndex(titles);
     // The new entry waits in its slot; the count moves on at the next reading.
@@ -165,9 +219,10 @@ void addEntry(Module1 &m, const QString &title)
 
 void removeEntry(Module1 &m)
 {
+    const IndexLock lock;
     if (!QFileInfo::exists(resolveContentPath(indexPath())))
-        throw FileError("the worksheet index is missing");
-    QStringList titles = readEveryTitleStrictly();
+        throw FileError("The worksheet index is missing.");
+    QStringList titles = readTitlesForChange();
     putInSlots(m, titles);
     const qsizetype found = titles.lastIndexOf(m.SelectedWorksheet);
     if (found < 0)

@@ -25,6 +25,12 @@ bool canStoreTitle(const QString &title);
 // Adding and removing rewrite the whole file from a strict reading of it: the count must agree
 // with the lines that follow, one title a line, so a rewrite never drops an entry it wasn't asked
 // to remove. A damaged index is a FileError and stays as it is.
+//
+// Several machines may share the classroom folder, so each change holds the lock file
+// multiple/track.lock from its reading to its rewrite, and the list in memory is never the base of
+// a rewrite. A lock another machine holds for more than a few seconds is a FileError, the index
+// untouched; a lock left by a machine that stopped mid-change is taken over once it is stale.
+// The errors' texts are worded for the teacher.
 
 // Reads the index and, unless a slot holds exactly this title, puts it in slot N+1 and rewrites
 // the file; WorksheetCount keeps N until the next reading. A missing index counts as an empty one.

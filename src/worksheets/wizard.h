@@ -1,0 +1,59 @@
+#pragma once
+
+#include "platform/controlarray.h"
+#include "platform/form.h"
+
+#include <exception>
+
+class CheckBox;
+class Label;
+class Screens;
+class TextBox;
+struct QuestionSetText;
+
+// The Multiple Choice Wizard, where a teacher writes a worksheet: a title and ten questions, each
+// with answers A to D and a tick on the correct one. "Save Worksheet" checks the entries in a
+// fixed order, writes the question set "multiple/<title>.txt" and lists the title in the worksheet
+// index; the wizard stays open so the worksheet can be saved again. The catalogue fills its boxes
+// to edit a worksheet.
+class Wizard : public Form
+{
+    Q_OBJECT
+public:
+    explicit Wizard(Screens &screens);
+
+    void Form_Load() override;
+    void Form_MouseMove(const MouseArgs &args) override;
+    void Label3_Click(int index);
+    void Label3_MouseMove(int index);
+    void Text1_KeyPress(int &keyAscii);
+    void Text2_KeyPress(int index, int &keyAscii);
+    void Text3_KeyPress(int index, int &keyAscii);
+    // Validates the entries and saves the worksheet when they are complete.
+    void genwork();
+    // Fills the boxes and ticks from the question set in Module1 and shows the wizard; the
+    // catalogue calls it on a freshly created wizard. A correct answer outside 1 to 4 ticks
+    // nothing.
+    void editworksheet();
+
+    // 0 the heading, 1 "Worksheet Title", then the question captions and the answer letters.
+    ControlArray<Label> Label1;
+    TextBox *Text1;
+    ControlArray<TextBox> Text2;   // question q+1, q = 0..9
+    ControlArray<TextBox> Text3;   // answer a of question q+1 at 4q+a
+    ControlArray<CheckBox> Check1; // the tick beside Text3 of the same index
+    ControlArray<Label> Label3;    // 0 "Exit", 1 "Save Worksheet"
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void makeBlock(int q);
+    void makeTabOrder();
+    QString firstProblem() const;
+    QuestionSetText worksheet() const;
+    void saveworksheet();
+    void trackworksheets();
+    void reportSaveFailure(const std::exception &error);
+    Screens &m_screens;
+};

@@ -1,0 +1,288 @@
+#include "worksheets/worksheets.h"
+
+#include "app/screens.h"
+#include "app/screenstyle.h"
+#include "app/sounds.h"
+#include "menus/intro0.h"
+#include "platform/checkbox.h"
+#include "platform/image.h"
+#include "platform/label.h"
+#include "platform/messageboxes.h"
+#include "platform/picturebox.h"
+#include "quiz/multiple.h"
+#include "quiz/questionset.h"
+#include "worksheets/wizard.h"
+#include "worksheets/worksheetindex.h"
+#include "worksheets/worksheetlog.h"
+#include "worksheets/worksheettitle.h"
+
+#include <algorithm>
+
+namespace
+{
+
+const QColor yellow(255, 255, 0);
+const QColor red(255, 0, 0);
+const QColor blue(0, 0, 255);
+const QColor white(255, 255, 255);
+const QColor black(0, 0, 0);
+const QColor screenBlue(0, 78, 152);
+
+constexpr int SlotsPerPage = 24;
+constexpr int SlotsPerColumn = 12;
+
+const ButtonSpec pageButtons[] = {
+    {0, {2640, 7920, 3195, 495}, "<< Previous Page", false},
+    {1, {6000, 7920, 3195, 495}, "Next Page >>", false},
+};
+
+// Slot i: 1 to 12 down the left column, 13 to 24 down the right.
+TwipsRect slotPlace(int i)
+{
+    const float left = i <= SlotsPerColumn ? 120 : 6120;
+    return {left, 720 + 600 * static_cast<float>((i - 1) % SlotsPerColumn), 5715, 375};
+}
+
+CheckBox *makeModeBox(QWidget *screen, const QString &caption, float left, const QColor &colour)
+{
+    auto *box = new CheckBox(screen);
+    box->setCaption(caption);
+    box->setPlace({left, 120, 2535, 375});
+    box->setFontSpec({"Tahoma", 12, true});
+    box->setColours(colour, QColor(192, 192, 192));
+    return box;
+}
+
+} // namespace
+
+Worksheets::Worksheets(Screens &screens) : Form(screens.stage()), m_screens(screens)
+{
+    Label1 = makeLabel(this, {"Worksheets Catalogue",
+                              {0, 0, 12000, 780},
+                              {"Tahoma", 24, true},
+                              yellow,
+                              screenBlue,
+                              BackStyle::Transparent,
+                              Alignment::Center});
+    // Made after the heading, so they lie over it.
+    Check1 = makeModeBox(this, "Edit Worksheet", 120, yellow);
+    Check2 = makeModeBox(this, "Delete Worksheet", 9240, red);
+    Check1->onClick = [this] { Check1_Click(); };
+    Check2->onClick = [this] { Check2_Click(); };
+    makeSlots();
+    makePageButtons();
+    Label4 = makeLabel(this, {"Page 1",
+                              {120, 7920, 1995, 495},
+                              {"Tahoma", 15.75f, true},
+                              blue,
+                              white,
+                              BackStyle::Opaque,
+                              Alignment::Center,
+                              true});
+}
+
+void Worksheets::makeSlots()
+{
+    LabelDesign exit = buttonLabel("Exit", {10560, 7920, 1245, 495});
+    exit.font.size = 18;
+    Label2.add(0, makeLabel(this, exit));
+    for (int i = 1; i <= SlotsPerPage; ++i) {
+        LabelDesign slot = buttonLabel("", slotPlace(i));
+        slot.font.size = 12;
+        Label2.add(i, makeLabel(this, slot));
+    }
+    for (const auto &[index, slot] : Label2) {
+        const int i = index;
+        slot->setWordWrap(false);
+        slot->onClick = [this, i] { Label2_Click(i); };
+        slot->onMouseMove = [this, i](const MouseArgs &) { Label2_MouseMove(i); };
+    }
+}
+
+// The page buttons have no highlight of their own.
+void Worksheets::makePageButtons()
+{
+    ::makeButtons(
+        this, Label3, pageButtons, [this](int index) { Label3_Click(index); }, [](int) {});
+}
+
+void Worksheets::Form_Load()
+{
+    ApplyScreenStyle(*this);
+    Module1 &m = m_screens.module1();
+    readIndexSkippingFailures(m);
+    Check1->setColours(yellow, screenBlue);
+    Check2->setColours(red, screenBlue);
+    m.CataloguePage = 0;
+    for (int i = 1; i <= SlotsPerPage; ++i) {
+        Label2[i].hide();
+        FontSpec font = Label2[i].fontSpec();
+        font.size = 12;
+        Label2[i].setFontSpec(font);
+    }
+    int last = m.WorksheetCount;
+    if (m.WorksheetCount >= SlotsPerPage + 1) {
+        last = SlotsPerPage;
+        Label3[1].show();
+    }
+    for (int i = 1; i <= last; ++i) {
+        Label2[i].setCaption(m.WorksheetTitles[i]);
+        Label2[i].show();
+    }
+}
+
+// "Next Page >>" goes only on the last page, wherever that falls in the 1000 entries.
+void Worksheets::workpage()
+{
+    const Module1 &m = m_screens.module1();
+    const int first = SlotsPerPage * m.CataloguePage;
+    for (int i = 1; i <= SlotsPerPage; ++i) {
+        Label2[i].setCaption("");
+        Label2[i].hide();
+    }
+    Label3[0].show();
+    Label3[1].show();
+    if (m.CataloguePage == 0)
+        Label3[0].hide();
+    Label4->setCaption("Page " + QString::number(m.CataloguePage + 1));
+    int last = first + SlotsPerPage;
+    if (m.WorksheetCount < first + SlotsPerPage + 1) {
+        last = m.WorksheetCount;
+        Label3[1].hide();
+    }
+    for (int e = first + 1; e <= last; ++e) {
+        Label2[e - first].setCaption(m.WorksheetTitles[e]);
+        Label2[e - first].show();
+    }
+}
+
+void Worksheets::Label3_Click(int index)
+{
+    m_screens.module1().CataloguePage += index == 0 ? -1 : 1;
+    workpage();
+    playClick(m_screens);
+}
+
+void Worksheets::Check1_Click()
+{
+    if (Check1->Value())
+        Check2->setValue(0);
+}
+
+void Worksheets::Check2_Click()
+{
+    if (Check2->Value())
+        Check1->setValue(0);
+}
+
+void Worksheets::Form_MouseMove(const MouseArgs &)
+{
+    for (const auto &[index, label] : Label2)
+        label->setBackStyle(BackStyle::Transparent);
+}
+
+void Worksheets::Label2_MouseMove(int index)
+{
+    Label2[index].setBackStyle(BackStyle::Opaque);
+}
+
+void Worksheets::Label2_Click(int index)
+{
+    playClick(m_screens);
+    if (index == 0) {
+        m_screens.intro0().show();
+        m_screens.unload(*this);
+        return;
+    }
+    const QString title = Label2[index].Caption();
+    QString unreadable;
+    try {
+        loadWorksheet(title);
+    } catch (const FileError &error) {
+        if (!Check2->Value()) {
+            reportCorrupted(title, error);
+            return;
+        }
+        // A worksheet whose file is gone or damaged can still leave the list.
+        qCWarning(lcWorksheets) << "deleting a worksheet that can't be read:" << error.what();
+    }
+    if (Check1->Value())
+        m_screens.wizard().editworksheet();
+    else if (Check2->Value())
+        delworksheet(title);
+    else
+        runWorksheet();
+}
+
+// Index entries may come from another machine or an older copy of the program, so the title is
+// checked again before it names a file.
+void Worksheets::loadWorksheet(const QString &title)
+{
+    const QString problem = titleProblem(title);
+    if (!problem.isEmpty())
+        throw FileError(problem.toStdString());
+    loadQuestionSetFile(m_screens.module1(), worksheetFile(title));
+}
+
+// The quiz comes over the catalogue with the main menu's picture and heading; the main menu is
+// made, unseen, when it isn't loaded.
+void Worksheets::runWorksheet()
+{
+    Intro0 &menu = m_screens.intro0();
+    Multiple &quiz = m_screens.multiple();
+    quiz.Picture1->LoadPicture(menu.Image1->pictureFile());
+    quiz.Label5->setCaption(menu.Label1->Caption());
+    quiz.show();
+}
+
+void Worksheets::delworksheet(const QString &title)
+{
+    const MsgResult answer = m_screens.platform().messageBoxes.show(
+        "Are you sure that you want to delete the worksheet " + title + "?", MsgButtons::OkCancel,
+        QString());
+    if (answer != MsgResult::Ok)
+        return;
+    Module1 &m = m_screens.module1();
+    m.SelectedWorksheet = title;
+    try {
+        removeEntry(m);
+    } catch (const FileError &error) {
+        reportCorrupted(title, error);
+        return;
+    }
+    refillSlots();
+}
+
+// After a deletion the later titles move up into the page's slots; the page caption and the
+// page buttons stay as they were.
+void Worksheets::refillSlots()
+{
+    const Module1 &m = m_screens.module1();
+    const int first = SlotsPerPage * m.CataloguePage;
+    for (int i = 1; i <= SlotsPerPage; ++i) {
+        Label2[i].hide();
+        Label2[i].setCaption(entry(first + i));
+    }
+    const int filled = std::min(SlotsPerPage, m.WorksheetCount - first);
+    for (int i = 1; i <= filled; ++i)
+        Label2[i].show();
+}
+
+// Entry e of the list, or nothing past its end.
+QString Worksheets::entry(int e) const
+{
+    const Module1 &m = m_screens.module1();
+    return e <= m.WorksheetCount ? m.WorksheetTitles[e] : QString();
+}
+
+void Worksheets::reportCorrupted(const QString &title, const std::exception &error)
+{
+    const QString reason = QString::fromStdString(error.what());
+    qCWarning(lcWorksheets) << "worksheet" << title << ":" << reason;
+    m_screens.platform().messageBoxes.show("This worksheet seems to be corrupted.\n" + reason);
+}
+
+Worksheets &Screens::worksheets()
+{
+    return get<Worksheets>("worksheets");
+}
