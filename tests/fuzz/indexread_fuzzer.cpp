@@ -1,0 +1,81 @@
+// The worksheet index readers over arbitrary bytes. Both readings must leave a count of 0 to 1000
+// whose slots were all filled from this file (no entry left over from before, whether the reading
+// failed or not); when the main menu's reading succeeds the catalogue's must find the same list;
+// and a UTF-8 byte-order mark in front must change nothing.
+
+#include "app/module1.h"
+#include "fuzzsupport.h"
+#include "platform/errors.h"
+#include "worksheets/worksheetindex.h"
+
+#include <QStringList>
+#include <memory>
+#include <optional>
+
+namespace
+{
+
+// No file can hold this title: every byte decodes to a character Windows-1252 has.
+const QString leftOver(QChar(0xFFFE));
+
+std::unique_ptr<Module1> withLeftOvers()
+{
+    auto m = std::make_unique<Module1>();
+    for (int i = 1; i <= MaxWorksheets; ++i)
+        m->WorksheetTitles[i] = leftOver;
+    return m;
+}
+
+// The list in memory, after checking that it is one.
+QStringList shownList(const Module1 &m)
+{
+    FUZZ_CHECK(m.WorksheetCount >= 0 && m.WorksheetCount <= MaxWorksheets);
+    QStringList titles;
+    for (int i = 1; i <= m.WorksheetCount; ++i) {
+        FUZZ_CHECK(m.WorksheetTitles[i] != leftOver);
+        titles.append(m.WorksheetTitles[i]);
+    }
+    return titles;
+}
+
+// The main menu's reading: the list when it succeeds.
+std::optional<QStringList> readStrictly(const QByteArray &bytes)
+{
+    TempCurrentDir::writeFile(QStringLiteral("multiple/track.txt"), bytes);
+    const auto m = withLeftOvers();
+    bool read = true;
+    try {
+        readIndex(*m);
+    } catch (const FileError &) {
+        read = false;
+    } catch (const IndexError &) {
+        read = false;
+    }
+    const QStringList list = shownList(*m);
+    return read ? std::optional(list) : std::nullopt;
+}
+
+QStringList readSkippingFailures(const QByteArray &bytes)
+{
+    TempCurrentDir::writeFile(QStringLiteral("multiple/track.txt"), bytes);
+    const auto m = withLeftOvers();
+    readIndexSkippingFailures(*m);
+    return shownList(*m);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    enterScratchFolder();
+    const QByteArray bytes = fuzzBytes(data, size);
+    const std::optional<QStringList> list = readStrictly(bytes);
+    const QStringList catalogue = readSkippingFailures(bytes);
+    if (list)
+        FUZZ_CHECK(catalogue == *list);
+    if (!bytes.startsWith("\xEF\xBB\xBF")) {
+        FUZZ_CHECK(readStrictly("\xEF\xBB\xBF" + bytes) == list);
+        FUZZ_CHECK(readSkippingFailures("\xEF\xBB\xBF" + bytes) == catalogue);
+    }
+    return 0;
+}
