@@ -53,17 +53,18 @@ void expectPlaceNamedSet(const Module1 &m, const QString &prefix, const QString 
         EXPECT_EQ(m.AnswerB[n], from(first + 2) + q + " B");
         EXPECT_EQ(m.AnswerC[n], from(first + 3) + q + " C");
         EXPECT_EQ(m.AnswerD[n], from(first + 4) + q + " D");
-        const QString digit = QString::number((n - 1) % 4 + 1);
-        EXPECT_EQ(m.CorrectAnswer[n], from(first + 5) == prefix ? digit : QStringLiteral("9"));
+        const int digit = from(first + 5) == prefix ? (n - 1) % 4 + 1 : 4 - (n - 1) % 4;
+        EXPECT_EQ(m.CorrectAnswer[n], QString::number(digit));
     }
 }
 
-// The other set carries 9 as every correct answer, so a digit left over from it is told apart.
+// The other set's correct answers run 4, 3, 2, 1, 4, ..., so a digit left over from it is told
+// apart from the place-named set's.
 void loadOldSet(Module1 &m)
 {
     QStringList lines = placeNamedLines("old");
     for (int n = 1; n <= 10; ++n)
-        lines[7 * n] = "9"; // line 7n+1, the digit
+        lines[7 * n] = QString::number(4 - (n - 1) % 4); // line 7n+1, the digit
     TempCurrentDir::writeFile("multiple/old.txt", crlfFile(lines));
     loadQuestionSetFile(m, "multiple/old.txt");
 }
@@ -105,12 +106,42 @@ TEST_F(QuestionSetFile, ShortFileFailsAndKeepsWhatWasReadSoFar)
     }
 }
 
-TEST_F(QuestionSetFile, LinesAfterTheSeventySecondAreNotRead)
+TEST_F(QuestionSetFile, OnlyBlankLinesMayFollowTheTenthQuestion)
 {
-    TempCurrentDir::writeFile(setFile, crlfFile(placeNamedLines("new") << "extra"
-                                                                       << "lines"));
+    TempCurrentDir::writeFile(setFile, crlfFile(placeNamedLines("new") << ""
+                                                                       << "  "));
     EXPECT_NO_THROW(loadQuestionSetFile(m, setFile));
     expectPlaceNamedSet(m, "new");
+    TempCurrentDir::writeFile(setFile, crlfFile(placeNamedLines("new") << "extra"));
+    EXPECT_THROW(loadQuestionSetFile(m, setFile), FileError);
+}
+
+// Sets that would otherwise run as a wrong quiz: a pupil who answered everything right would
+// score nothing, or every answer after a stray comma would sit under the wrong question.
+TEST_F(QuestionSetFile, SetsOfTheWrongShapeDoNotLoad)
+{
+    // Line indices from 0: 7 holds question 1's correct answer, 4 its answer B, 0 the title.
+    const std::pair<int, QString> damage[] = {
+        {7, "A"},
+        {7, "12"},
+        {7, "0"},
+        {7, ""},
+        {7, "5"},
+        {4, "Sand, water"},
+        {0, "\"Rocks\", soils"},
+    };
+    for (const auto &[line, text] : damage) {
+        SCOPED_TRACE(text.toStdString());
+        QStringList lines = placeNamedLines("p");
+        lines[line] = text;
+        TempCurrentDir::writeFile(setFile, crlfFile(lines));
+        EXPECT_THROW(loadQuestionSetFile(m, setFile), FileError);
+    }
+    QByteArray noise(3000, 'x');
+    for (int i = 0; i < noise.size(); ++i)
+        noise[i] = static_cast<char>((i * 7919) % 251);
+    TempCurrentDir::writeFile(setFile, noise);
+    EXPECT_THROW(loadQuestionSetFile(m, setFile), FileError);
 }
 
 TEST_F(QuestionSetFile, MissingFileFails)
@@ -126,7 +157,7 @@ TEST_F(QuestionSetFile, LoaderTurnsAmpersandsIntoCommasButLeavesTheDigitAsRead)
     lines[0] = "Rocks& soils and metals";
     lines[2] = "Salt & water?";
     lines[6] = "&&";
-    lines[7] = " 7"; // no validation here; the field rule drops the blank
+    lines[7] = " 3 "; // the field rule drops the leading blank only
     lines[8] = "not read as text";
     lines[9] = "  Blanks go";
     lines[10] = "\"Hot\" things"; // a quoted field ends at its closing quote
@@ -135,7 +166,7 @@ TEST_F(QuestionSetFile, LoaderTurnsAmpersandsIntoCommasButLeavesTheDigitAsRead)
     EXPECT_EQ(m.CurrentSetTitle, "Rocks, soils and metals");
     EXPECT_EQ(m.QuestionText[1], "Salt , water?");
     EXPECT_EQ(m.AnswerD[1], ",,");
-    EXPECT_EQ(m.CorrectAnswer[1], "7");
+    EXPECT_EQ(m.CorrectAnswer[1], "3 ");
     EXPECT_EQ(m.QuestionText[2], "Blanks go");
     EXPECT_EQ(m.AnswerA[2], "Hot");
     EXPECT_EQ(m.AnswerB[2], "p Q2 B");

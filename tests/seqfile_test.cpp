@@ -1,8 +1,12 @@
 #include "platform/errors.h"
+#include "platform/filebytes.h"
 #include "platform/seqfile.h"
 #include "tempcurrentdir.h"
 
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace
 {
@@ -71,10 +75,20 @@ TEST(SeqFileReader, RefusesWhatIsNotANumber)
     }
 }
 
-TEST(SeqFileReader, MissingFileThrows)
+// None of these may hang the program or fill its memory: a FIFO would block an ordinary open
+// until something writes to it.
+TEST(SeqFileReader, ReadsOnlyRegularFilesOfASensibleSize)
 {
     TempCurrentDir dir;
-    EXPECT_THROW(SeqReader("nothing.txt"), FileError);
+    ASSERT_EQ(::mkfifo("fifo.txt", 0600), 0);
+    TempCurrentDir::makeFolder("folder.txt");
+    TempCurrentDir::writeFile("huge.txt", QByteArray(MaxReadableFileBytes + 1, 'x'));
+    for (const char *name : {"nothing.txt", "fifo.txt", "folder.txt", "huge.txt", "/dev/zero"}) {
+        SCOPED_TRACE(name);
+        EXPECT_THROW(SeqReader{name}, FileError);
+    }
+    TempCurrentDir::writeFile("bom.txt", "\xEF\xBB\xBF 2 \r\n");
+    EXPECT_EQ(SeqReader("bom.txt").readNumber(), 2);
 }
 
 TEST(SeqFileWriter, WritesWindows1252LinesWithCrLfAndBlankedNumbers)
@@ -113,6 +127,35 @@ TEST(SeqFileWriter, NewFileAppearsOnlyOnCommit)
     EXPECT_FALSE(QFile::exists("f.txt"));
     writer.commit();
     EXPECT_EQ(TempCurrentDir::readFile("f.txt"), "x\r\n");
+}
+
+// A full disk shows only when the buffered bytes are flushed; the save must fail there and leave
+// the old file as it was, not put an empty or cut file in its place.
+TEST(SeqFileWriter, FullDiskFailsTheSaveAndKeepsTheOldFile)
+{
+    TempCurrentDir dir;
+    TempCurrentDir::makeFolder("small");
+    if (::geteuid() != 0 || ::mount("tmpfs", "small", "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "mounting a small disk needs root";
+    const QByteArray old = "old content\r\n";
+    TempCurrentDir::writeFile("small/f.txt", old);
+    QFile filler("small/filler");
+    filler.open(QIODevice::WriteOnly);
+    while (filler.write(QByteArray(4096, 'x')) > 0 && filler.flush()) {
+    }
+    filler.close();
+    bool failed = false;
+    try {
+        SeqWriter writer("small/f.txt");
+        writer.writeLine("new content");
+        writer.commit();
+    } catch (const FileError &) {
+        failed = true;
+    }
+    EXPECT_TRUE(failed);
+    EXPECT_EQ(TempCurrentDir::readFile("small/f.txt"), old);
+    EXPECT_EQ(TempCurrentDir::entries("small"), (QStringList{"f.txt", "filler"}));
+    ::umount("small");
 }
 
 TEST(SeqFileWriter, MissingFolderThrows)

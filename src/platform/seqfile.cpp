@@ -3,8 +3,12 @@
 #include "platform/codepage.h"
 #include "platform/contentpath.h"
 #include "platform/errors.h"
+#include "platform/filebytes.h"
 
 #include <QFile>
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
 
 namespace
 {
@@ -20,7 +24,7 @@ bool isLineEndChar(char c)
 
 [[noreturn]] void fail(const QString &what, const QString &path)
 {
-    throw FileError((what + u' ' + path).toStdString());
+    throw FileError((path + QStringLiteral(": ") + what).toStdString());
 }
 
 // Trailing blanks are allowed after the digits; the digits themselves must make up the rest.
@@ -42,23 +46,50 @@ bool parseInteger(QString text, int &value)
 
 } // namespace
 
-SeqReader::SeqReader(const QString &contentPath) : m_path(resolveContentPath(contentPath))
+SeqReader::SeqReader(const QString &contentPath)
+    : m_path(resolveContentPath(contentPath)), m_data(readRegularFile(m_path))
 {
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
-        fail(QStringLiteral("cannot open"), m_path);
-    m_data = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        fail(QStringLiteral("cannot read"), m_path);
+    if (m_data.startsWith("\xEF\xBB\xBF"))
+        m_pos = 3;
 }
 
 QString SeqReader::readField()
 {
     if (atEnd())
-        fail(QStringLiteral("read past the end of"), m_path);
+        fail(QStringLiteral("the file ends too early"), m_path);
     skipBlanks();
     const QByteArray field = !atEnd() && peek() == '"' ? takeQuoted() : takeUnquoted();
     return decodeWindows1252(field);
+}
+
+QString SeqReader::readLineField()
+{
+    const QString field = readField();
+    if (!m_fieldEndedLine)
+        fail(QStringLiteral("a comma splits the line that starts \"") + field + u'"', m_path);
+    return field;
+}
+
+bool SeqReader::onlyBlankLinesLeft() const
+{
+    for (qsizetype i = m_pos; i < m_data.size(); ++i) {
+        if (!isBlank(m_data.at(i)) && !isLineEndChar(m_data.at(i)))
+            return false;
+    }
+    return true;
+}
+
+void SeqReader::skipBlankLines()
+{
+    for (;;) {
+        qsizetype i = m_pos;
+        while (i < m_data.size() && isBlank(m_data.at(i)))
+            ++i;
+        if (i >= m_data.size() || !isLineEndChar(m_data.at(i)))
+            return;
+        m_pos = i;
+        consumeLineEnd();
+    }
 }
 
 int SeqReader::readNumber()
@@ -66,7 +97,7 @@ int SeqReader::readNumber()
     const QString field = readField();
     int value = 0;
     if (!parseInteger(field, value))
-        fail(QStringLiteral("not a number (") + field + QStringLiteral(") in"), m_path);
+        fail(QStringLiteral("\"") + field + QStringLiteral("\" is not a number"), m_path);
     return value;
 }
 
@@ -88,7 +119,8 @@ void SeqReader::skipPastSeparator()
 {
     while (!atEnd() && peek() != ',' && !isLineEndChar(peek()))
         ++m_pos;
-    if (!atEnd() && peek() == ',')
+    m_fieldEndedLine = atEnd() || peek() != ',';
+    if (!m_fieldEndedLine)
         ++m_pos;
     else
         consumeLineEnd();
@@ -104,6 +136,7 @@ QByteArray SeqReader::takeQuoted()
         ++m_pos;
         skipPastSeparator();
     } else {
+        m_fieldEndedLine = true;
         consumeLineEnd();
     }
     return field;
@@ -115,7 +148,8 @@ QByteArray SeqReader::takeUnquoted()
     while (!atEnd() && peek() != ',' && !isLineEndChar(peek()))
         ++m_pos;
     const QByteArray field = m_data.sliced(start, m_pos - start);
-    if (!atEnd() && peek() == ',')
+    m_fieldEndedLine = atEnd() || peek() != ',';
+    if (!m_fieldEndedLine)
         ++m_pos;
     else
         consumeLineEnd();
@@ -126,7 +160,7 @@ SeqWriter::SeqWriter(const QString &contentPath)
     : m_path(resolveContentPath(contentPath)), m_file(m_path)
 {
     if (!m_file.open(QIODevice::WriteOnly))
-        fail(QStringLiteral("cannot write"), m_path);
+        fail(QStringLiteral("cannot write (") + m_file.errorString() + QStringLiteral(")"), m_path);
 }
 
 void SeqWriter::writeLine(const QString &text)
@@ -142,12 +176,28 @@ void SeqWriter::writeNumberLine(int number)
 
 void SeqWriter::commit()
 {
+    // QSaveFile buffers its writes and its commit doesn't notice when the last flush fails (a
+    // full disk, a file-size limit), so every byte is flushed, checked and synced to the disk
+    // before the new file may take the old one's place.
+    if (!m_file.flush() || m_file.error() != QFileDevice::NoError)
+        cancelAndFail(QStringLiteral("cannot write"));
+    if (::fsync(m_file.handle()) != 0)
+        cancelAndFail(QStringLiteral("cannot write"));
     if (!m_file.commit())
-        fail(QStringLiteral("cannot save"), m_path);
+        fail(QStringLiteral("cannot save (") + m_file.errorString() + QStringLiteral(")"), m_path);
 }
 
 void SeqWriter::writeBytes(const QByteArray &bytes)
 {
-    if (m_file.write(bytes) != bytes.size())
-        fail(QStringLiteral("cannot write to"), m_path);
+    if (m_file.write(bytes) != bytes.size() || m_file.error() != QFileDevice::NoError)
+        cancelAndFail(QStringLiteral("cannot write"));
+}
+
+void SeqWriter::cancelAndFail(const QString &what)
+{
+    const QString reason = m_file.error() != QFileDevice::NoError
+                               ? m_file.errorString()
+                               : QString::fromLocal8Bit(std::strerror(errno));
+    m_file.cancelWriting();
+    fail(what + QStringLiteral(" (") + reason + QStringLiteral(")"), m_path);
 }

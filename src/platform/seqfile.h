@@ -6,6 +6,8 @@
 
 // Reads a text file as a sequence of fields. The whole file is read when the reader is made and
 // the file is closed at once, so no file stays open while the caller works through the fields.
+// Only a regular file of a sensible size is read (see readRegularFile), and a UTF-8 byte-order
+// mark that an editor may have put in front is skipped.
 //
 // The field rule: blanks (spaces, tabs) at the start of a field are skipped, never across a line
 // end. A field that opens with a double quote runs to the closing quote (or, if there is none, to
@@ -21,11 +23,22 @@ public:
     // Throws FileError when nothing is left to read.
     QString readField();
 
+    // For files that hold one field a line: reads a field and throws FileError unless it ended
+    // its line, so a stray comma can't shift every later field.
+    QString readLineField();
+
     // Reads a field holding a decimal integer, optionally signed and followed by blanks.
     // Throws FileError for anything else.
     int readNumber();
 
     bool atEnd() const { return m_pos >= m_data.size(); }
+    // Whether the last field read ended at a line end (or the file's end) rather than a comma.
+    bool fieldEndedLine() const { return m_fieldEndedLine; }
+    // Whether nothing but blanks and line ends is left.
+    bool onlyBlankLinesLeft() const;
+    // Moves past lines that hold nothing but blanks.
+    void skipBlankLines();
+    const QString &path() const { return m_path; }
 
 private:
     char peek() const { return m_data.at(m_pos); }
@@ -38,11 +51,13 @@ private:
     QString m_path;
     QByteArray m_data;
     qsizetype m_pos = 0;
+    bool m_fieldEndedLine = true;
 };
 
 // Writes a text file line by line, each line in Windows-1252 and ended by CR LF. Lines go to a
-// temporary file in the same folder; commit() puts it in place of the old file. A writer that is
-// destroyed without a commit, or that failed, leaves the old file exactly as it was.
+// temporary file in the same folder; commit() makes sure every byte is on the disk and only then
+// puts it in place of the old file. A writer that is destroyed without a commit, or whose write
+// failed anywhere (a full disk, a file-size limit), leaves the old file exactly as it was.
 class SeqWriter
 {
 public:
@@ -56,11 +71,12 @@ public:
     // Numbers carry a blank before the digits (a minus sign takes its place) and one after.
     void writeNumberLine(int number);
 
-    // Throws FileError if the file can't be put in place.
+    // Throws FileError if any byte could not be written or the file can't be put in place.
     void commit();
 
 private:
     void writeBytes(const QByteArray &bytes);
+    [[noreturn]] void cancelAndFail(const QString &what);
 
     QString m_path;
     QSaveFile m_file;

@@ -15,9 +15,22 @@ QString commasFromAmpersands(QString field)
     return field.replace(u'&', u',');
 }
 
+// Every field of a set has a line of its own: a comma the writer didn't escape would otherwise
+// shift every later field.
 QString readText(SeqReader &file)
 {
-    return commasFromAmpersands(file.readField());
+    return commasFromAmpersands(file.readLineField());
+}
+
+QString readCorrectAnswer(SeqReader &file, int question)
+{
+    const QString digit = file.readLineField();
+    const QString trimmed = digit.trimmed();
+    if (trimmed.size() != 1 || trimmed.at(0) < u'1' || trimmed.at(0) > u'4')
+        throw FileError(file.path().toStdString() + ": the correct answer to question " +
+                        std::to_string(question) + " is \"" + digit.toStdString() +
+                        "\", not 1 to 4");
+    return digit;
 }
 
 bool isBlank(QChar c)
@@ -101,16 +114,19 @@ QStringList setLines(const QuestionSetText &set)
 void LoadQuestionSet(Module1 &m, SeqReader &file)
 {
     m.CurrentSetTitle = readText(file);
-    file.readField(); // separator
+    file.readLineField(); // separator
     for (int n = 1; n <= 10; ++n) {
         m.QuestionText[n] = readText(file);
         m.AnswerA[n] = readText(file);
         m.AnswerB[n] = readText(file);
         m.AnswerC[n] = readText(file);
         m.AnswerD[n] = readText(file);
-        m.CorrectAnswer[n] = file.readField();
-        file.readField(); // separator
+        m.CorrectAnswer[n] = readCorrectAnswer(file, n);
+        file.readLineField(); // separator
     }
+    if (!file.onlyBlankLinesLeft())
+        throw FileError(file.path().toStdString() +
+                        ": more follows the tenth question; the set is damaged");
 }
 
 void loadQuestionSetFile(Module1 &m, const QString &path)

@@ -13,13 +13,14 @@ class SeqReader;
 // a comma, which the installed sets and every saved worksheet rely on.
 
 // Reads the 72 fields in order into the question state of Module1 (CurrentSetTitle, entries 1 to
-// 10 of QuestionText, AnswerA to AnswerD and CorrectAnswer, the digit kept as read). Nothing is
-// cleared first: when the file runs out, the FileError goes to the caller and the fields read so
-// far stay overwritten. Anything after line 72 is left unread.
+// 10 of QuestionText, AnswerA to AnswerD and CorrectAnswer, the digit kept as read). A set of the
+// wrong shape is damaged and throws FileError: a missing field, a line split by a comma, a
+// correct answer that isn't a number 1 to 4, anything but blank lines after the tenth question.
+// Nothing is cleared first: the fields read before the failure stay overwritten.
 void LoadQuestionSet(Module1 &m, SeqReader &file);
 
 // Opens the set that the content path names, loads it and closes it again.
-// Throws FileError when the file is missing or shorter than a set.
+// Throws FileError when the file is missing or damaged.
 void loadQuestionSetFile(Module1 &m, const QString &path);
 
 // What the wizard writes: a title and ten questions, each with answers A to D and the number of

@@ -7,12 +7,15 @@
 #include "platform/seqfile.h"
 
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QStringList>
 #include <algorithm>
 #include <optional>
 
 namespace
 {
+
+Q_LOGGING_CATEGORY(lcWorksheets, "kelvarin.worksheets")
 
 QString indexPath()
 {
@@ -39,14 +42,6 @@ std::optional<QString> storedLine(const QString &title)
     return u'"' + title + u'"';
 }
 
-QStringList titlesInSlots(const Module1 &m, int count)
-{
-    QStringList titles;
-    for (int i = 1; i <= count; ++i)
-        titles.append(m.WorksheetTitles[i]);
-    return titles;
-}
-
 // Every line is prepared before the file is opened, so a title that can't be stored stops the
 // rewrite before anything is written.
 void rewriteIndex(const QStringList &titles)
@@ -66,39 +61,86 @@ void rewriteIndex(const QStringList &titles)
     writer.commit();
 }
 
-bool indexExists()
+// An index that is missing, or holds nothing at all (a 0-byte file an interrupted copy may
+// leave), has no entries to lose.
+std::optional<SeqReader> openIndex()
 {
-    return QFileInfo::exists(resolveContentPath(indexPath()));
+    if (!QFileInfo::exists(resolveContentPath(indexPath())))
+        return std::nullopt;
+    SeqReader reader(indexPath());
+    reader.skipBlankLines();
+    if (reader.atEnd())
+        return std::nullopt;
+    return reader;
+}
+
+int readCount(SeqReader &reader)
+{
+    const int count = reader.readNumber();
+    if (count < 0 || count > MaxWorksheets)
+        throw FileError(reader.path().toStdString() + ": the count " + std::to_string(count) +
+                        " is not 0 to " + std::to_string(MaxWorksheets));
+    return count;
+}
+
+// The reading that a rewrite is based on. The count must agree with the lines that follow,
+// one title a line, or the rewrite would drop entries it was never asked to remove.
+QStringList readEveryTitleStrictly()
+{
+    std::optional<SeqReader> reader = openIndex();
+    if (!reader)
+        return {};
+    const int count = readCount(*reader);
+    if (!reader->fieldEndedLine())
+        throw FileError(reader->path().toStdString() + ": a comma follows the count");
+    QStringList titles;
+    for (int i = 1; i <= count; ++i)
+        titles.append(reader->readLineField());
+    if (!reader->onlyBlankLinesLeft())
+        throw FileError(reader->path().toStdString() + ": holds more lines than its count of " +
+                        std::to_string(count));
+    return titles;
+}
+
+void putInSlots(Module1 &m, const QStringList &titles)
+{
+    for (int i = 0; i < titles.size(); ++i)
+        m.WorksheetTitles[i + 1] = titles.at(i);
+    m.WorksheetCount = static_cast<int>(titles.size());
 }
 
 } // namespace
 
 void readIndex(Module1 &m)
 {
-    SeqReader reader(indexPath());
-    m.WorksheetCount = reader.readNumber();
-    for (int i = 1; i <= m.WorksheetCount; ++i)
-        m.WorksheetTitles[i] = reader.readField();
+    std::optional<SeqReader> reader = openIndex();
+    if (!reader)
+        throw FileError("there is no worksheet index yet");
+    const int count = readCount(*reader);
+    QStringList titles;
+    for (int i = 1; i <= count; ++i)
+        titles.append(reader->readField());
+    // Only a whole reading reaches the list, so a failed one leaves no entries behind that the
+    // file doesn't hold.
+    putInSlots(m, titles);
 }
 
 void readIndexSkippingFailures(Module1 &m)
 {
-    std::optional<SeqReader> reader;
     try {
-        reader.emplace(indexPath());
-    } catch (const FileError &) {
-        return; // every later step would fail as well
+        std::optional<SeqReader> reader = openIndex();
+        if (!reader)
+            return; // the list stays as it was
+        const int count = readCount(*reader);
+        QStringList titles;
+        while (titles.size() < count && !reader->atEnd())
+            titles.append(reader->readField());
+        // A short file lists only the titles it holds, never slots left from an earlier reading.
+        putInSlots(m, titles);
+    } catch (const std::exception &error) {
+        // The catalogue opens with the list as it was; the reason goes to the log.
+        qCWarning(lcWorksheets) << "cannot read the worksheet index:" << error.what();
     }
-    try {
-        m.WorksheetCount = reader->readNumber();
-    } catch (const FileError &) {
-        // the count stays as it was and the titles are still read
-    }
-    // Reads past the end of the file or into slots above the last can only fail, so they are
-    // left out rather than tried one by one.
-    const int last = std::min(m.WorksheetCount, MaxWorksheets);
-    for (int i = 1; i <= last && !reader->atEnd(); ++i)
-        m.WorksheetTitles[i] = reader->readField();
 }
 
 bool canStoreTitle(const QString &title)
@@ -108,35 +150,29 @@ bool canStoreTitle(const QString &title)
 
 void addEntry(Module1 &m, const QString &title)
 {
-    // Without this a lost index would make every later save fail.
-    if (indexExists())
-        readIndex(m);
-    else
-        m.WorksheetCount = 0;
-    const int count = m.WorksheetCount;
-    for (int i = 1; i <= count; ++i) {
-        if (m.WorksheetTitles[i] == title)
-            return;
-    }
-    m.WorksheetTitles[count + 1] = title;
-    rewriteIndex(titlesInSlots(m, count + 1));
+    QStringList titles = readEveryTitleStrictly();
+    putInSlots(m, titles);
+    if (titles.contains(title))
+        return;
+    if (titles.size() >= MaxWorksheets)
+        throw IndexError("the worksheet index already holds " + std::to_string(MaxWorksheets) +
+                         " worksheets");
+    titles.append(title);
+    rewriteIndex(titles);
+    // The new entry waits in its slot; the count moves on at the next reading.
+    m.WorksheetTitles[static_cast<int>(titles.size())] = title;
 }
 
 void removeEntry(Module1 &m)
 {
-    readIndex(m);
-    const int count = m.WorksheetCount;
-    int found = 0;
-    for (int i = count; i >= 1 && found == 0; --i) {
-        if (m.WorksheetTitles[i] == m.SelectedWorksheet)
-            found = i;
-    }
-    if (found == 0)
+    if (!QFileInfo::exists(resolveContentPath(indexPath())))
+        throw FileError("the worksheet index is missing");
+    QStringList titles = readEveryTitleStrictly();
+    putInSlots(m, titles);
+    const qsizetype found = titles.lastIndexOf(m.SelectedWorksheet);
+    if (found < 0)
         return;
-    QStringList remaining = titlesInSlots(m, count);
-    remaining.removeAt(found - 1);
-    rewriteIndex(remaining);
-    for (int i = found; i < count; ++i)
-        m.WorksheetTitles[i] = m.WorksheetTitles[i + 1];
-    m.WorksheetCount = count - 1;
+    titles.removeAt(found);
+    rewriteIndex(titles);
+    putInSlots(m, titles);
 }
