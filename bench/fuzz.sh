@@ -22,13 +22,14 @@ fi
 
 summary=()
 for name in "${names[@]}"; do
-    corpus=build-fuzz/corpus/$name findings=build-fuzz/findings/$name
+    # Absolute paths: the targets work in a scratch folder of their own.
+    corpus=$PWD/build-fuzz/corpus/$name findings=$PWD/build-fuzz/findings/$name
     mkdir -p "$corpus" "$findings"
     log=build-fuzz/findings/$name.log
     start=$(date +%s)
     status=0
     build-fuzz/tests/fuzz/"${name}"_fuzzer -runs="$runs" -print_final_stats=1 \
-        -artifact_prefix="$findings/" "$corpus" tests/fuzz/corpus/"$name" >"$log" 2>&1 || status=$?
+        -artifact_prefix="$findings/" "$corpus" "$PWD/tests/fuzz/corpus/$name" >"$log" 2>&1 || status=$?
     seconds=$(($(date +%s) - start))
     execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
     speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")

@@ -34,7 +34,8 @@ struct Operation {
 };
 
 // Sound: the program must read it. Doubtful: it may refuse it, but if it rewrites it the entries
-// below must survive. Damaged: count and lines disagree, so it must not be rewritten.
+// read here must survive. Damaged: the count and the lines disagree or a comma splits a line, so
+// it must not be rewritten.
 enum class Shape { Sound, Doubtful, Damaged };
 
 struct IndexModel {
@@ -117,7 +118,7 @@ QString titleOf(const QByteArray &line, IndexModel &model)
         return decodeWindows1252(field.mid(1));
     }
     if (!allBlank(field.mid(close + 1)))
-        model.doubt(Shape::Damaged);
+        model.doubt(Shape::Doubtful); // the field rule never reads what follows the quote
     return decodeWindows1252(field.mid(1, close - 1));
 }
 
@@ -129,7 +130,11 @@ IndexModel modelOf(const std::optional<QByteArray> &file)
     QByteArray bytes = *file;
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes.remove(0, 3);
-    const QList<QByteArray> lines = textLines(bytes);
+    QList<QByteArray> lines = textLines(bytes);
+    while (!lines.isEmpty() && allBlank(lines.first())) {
+        model.doubt(Shape::Doubtful);
+        lines.removeFirst();
+    }
     const std::optional<int> count = lines.isEmpty() ? std::nullopt : countOf(lines.first(), model);
     if (!count || lines.size() <= *count) {
         model.doubt(lines.isEmpty() ? Shape::Doubtful : Shape::Damaged);

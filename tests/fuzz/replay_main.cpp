@@ -26,8 +26,9 @@ std::vector<std::filesystem::path> corpusFiles(int argc, char **argv, bool open)
             continue;
         for (const auto &entry : std::filesystem::directory_iterator(argv[i])) {
             const bool isOpen = entry.path().filename().string().starts_with("open-");
+            // Absolute, since a target may change the working directory.
             if (entry.is_regular_file() && isOpen == open)
-                files.push_back(entry.path());
+                files.push_back(std::filesystem::absolute(entry.path()));
         }
     }
     std::sort(files.begin(), files.end());
@@ -46,6 +47,10 @@ int main(int argc, char **argv)
     for (const std::filesystem::path &file : files) {
         std::fprintf(stderr, "replaying %s\n", file.c_str());
         std::ifstream in(file, std::ios::binary);
+        if (!in) {
+            std::fprintf(stderr, "cannot read %s\n", file.c_str());
+            return 1;
+        }
         const std::vector<char> bytes{std::istreambuf_iterator<char>(in), {}};
         LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(bytes.data()), bytes.size());
     }

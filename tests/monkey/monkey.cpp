@@ -23,6 +23,7 @@
 #include <QDirIterator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <chrono>
@@ -303,7 +304,10 @@ private:
             return anyPoint();
         const Control *control = controls.at(below(m_rng, int(controls.size())));
         const QPoint inside(below(m_rng, control->width()), below(m_rng, control->height()));
-        return control->mapTo(&m_program.stage, inside);
+        // A label dragged off the screen may lie partly outside the stage.
+        const QPoint at = control->mapTo(&m_program.stage, inside);
+        return {std::clamp(at.x(), 0, m_program.stage.width() - 1),
+                std::clamp(at.y(), 0, m_program.stage.height() - 1)};
     }
 
     void click(QWindow *window, QPoint at, Qt::MouseButton button)
