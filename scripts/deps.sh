@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core fonts-dejavu-extra
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
-    xvfb xauth sox
+    xvfb xauth sox clang libclang-rt-14-dev
 )
 
 missing=()
