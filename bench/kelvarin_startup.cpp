@@ -1,17 +1,17 @@
 // Kelvarin's own start-up, exactly as the program does it, timed to the title screen's first
 // paint. With "menu" it goes on through "OK" and reports the peak memory at the main menu.
-#include "app/kelvarinapp.h"
 #include "app/program.h"
 #include "app/titlefrm.h"
 #include "menus/intro0.h"
 #include "startup_probe.h"
 
+#include <QApplication>
 #include <cstring>
 
 int main(int argc, char **argv)
 {
     const bool toMenu = argc > 1 && std::strcmp(argv[1], "menu") == 0;
-    KelvarinApp app(argc, argv);
+    QApplication app(argc, argv);
     Program program;
     Screens &screens = program.screens;
     Stage &stage = program.stage;

@@ -250,9 +250,20 @@ QSize declaredSize(const QString &svgPath)
     return QSize(w.captured(1).toInt(), h.captured(1).toInt());
 }
 
-TEST(ContentArt, EverySvgBecomesAJpegOfItsDeclaredSize)
+// <name>.svg is drawn as a JPEG; <name>.gif.svg and <name>.bmp.svg as the format they name.
+std::pair<QString, QByteArray> pictureOf(const QFileInfo &svg)
 {
-    const QDir art(QFileInfo(QStringLiteral(__FILE__)).dir().filePath("../content/art"));
+    const QString name = svg.completeBaseName();
+    if (name.endsWith(".gif"))
+        return {name, "gif"};
+    if (name.endsWith(".bmp"))
+        return {name, "bmp"};
+    return {name + ".jpg", "jpeg"};
+}
+
+TEST(ContentArt, EverySvgBecomesAPictureOfItsDeclaredSize)
+{
+    const QDir art(QStringLiteral(KELVARIN_ART_SOURCES));
     ASSERT_TRUE(art.exists()) << art.path().toStdString();
     for (const QString &folder : art.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         const QDir from(art.filePath(folder));
@@ -260,9 +271,9 @@ TEST(ContentArt, EverySvgBecomesAJpegOfItsDeclaredSize)
             const std::string what = (folder + "/" + svg.fileName()).toStdString();
             const QSize size = declaredSize(svg.filePath());
             EXPECT_FALSE(size.isEmpty()) << what << ": width and height must be whole pixels";
-            QImageReader reader(
-                contentDir.filePath(folder + "/" + svg.completeBaseName() + ".jpg"));
-            EXPECT_EQ(reader.format(), "jpeg") << what;
+            const auto [name, format] = pictureOf(svg);
+            QImageReader reader(contentDir.filePath(folder + "/" + name));
+            EXPECT_EQ(reader.format(), format) << what;
             const QImage image = reader.read();
             EXPECT_EQ(image.size(), size) << what;
         }

@@ -5,6 +5,7 @@
 #include "app/screenstyle.h"
 #include "app/sounds.h"
 #include "platform/errors.h"
+#include "platform/handleredge.h"
 #include "platform/image.h"
 #include "platform/label.h"
 #include "quiz/welldone.h"
@@ -157,13 +158,9 @@ void ActivityBoard::Form_Load()
 
 void ActivityBoard::loadPictures()
 {
-    for (const PictureDesign &design : m_data.pictures) {
-        try {
-            Image1[design.index].LoadPicture(design.file);
-        } catch (const FileError &) {
-            // The board works without its pictures; a missing one leaves its frame empty.
-        }
-    }
+    // The board works without its pictures; a missing one leaves its frame empty.
+    for (const PictureDesign &design : m_data.pictures)
+        carryOn(*this, [&] { Image1[design.index].LoadPicture(design.file); });
 }
 
 void ActivityBoard::setUpBoard()

@@ -1,12 +1,13 @@
-#include "app/kelvarinapp.h"
 #include "app/program.h"
 #include "app/titlefrm.h"
 
+#include <QApplication>
+
 int main(int argc, char **argv)
 {
-    KelvarinApp app(argc, argv);
+    QApplication app(argc, argv);
     Program program;
     program.stage.showOnScreen();
-    program.screens.titlefrm().show();
+    program.stage.handlers().run([&] { program.screens.titlefrm().show(); });
     return app.exec();
 }

@@ -1,6 +1,12 @@
 #include "app/screens.h"
 
-Screens::Screens(Stage &stage, Platform &platform) : m_stage(stage), m_platform(platform) {}
+#include "platform/messageboxes.h"
+#include "platform/stage.h"
+
+Screens::Screens(Stage &stage, Platform &platform) : m_stage(stage), m_platform(platform)
+{
+    m_stage.handlers().setMessageBoxes(&platform.messageBoxes);
+}
 
 void Screens::unload(Form &screen)
 {

@@ -24,7 +24,8 @@ class ActivityBoard;
 // Owns the program's screens. The first reference to a screen creates it with its design values,
 // runs its Form_Load to completion and only then hands it out; unload hides it, stops its timers,
 // empties its slot at once (the next reference builds it afresh) and destroys it once the running
-// handler has returned.
+// handler has returned. A screen whose load fails is unloaded at once and the failure goes on to
+// the handler that referred to it.
 //
 // Each screen's accessor is defined beside the screen itself, as `return get<T>("name");`.
 class Screens
@@ -67,7 +68,13 @@ public:
         screen->setObjectName(name);
         // Stored before its load runs, so the load handler's own references reach this screen.
         m_loaded[name] = screen;
-        screen->Form_Load();
+        try {
+            screen->Form_Load();
+        } catch (...) {
+            // A half-built screen is never handed out again: the next reference builds it afresh.
+            unload(*screen);
+            throw;
+        }
         return *screen;
     }
 

@@ -11,8 +11,12 @@
 #include "platform/picturebox.h"
 #include "platform/stage.h"
 
+#include <QLoggingCategory>
+
 namespace
 {
+
+Q_LOGGING_CATEGORY(lcTitle, "kelvarin.title")
 
 const QColor blue(0, 0, 255);
 const QColor grey(192, 192, 192);
@@ -84,8 +88,9 @@ void Titlefrm::Form_Load()
         m_screens.module1().CandleFrame = 0;
         m_screens.grey().show();
         Picture1->LoadPicture("images\\lampsm.jpg");
-    } catch (const std::exception &) {
+    } catch (const std::exception &error) {
         // Without its picture the title screen is still usable, styled like the other screens.
+        qCWarning(lcTitle) << "title screen shown without its picture:" << error.what();
         ApplyScreenStyle(*this);
         Frame1->raise();
     }

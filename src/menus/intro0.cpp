@@ -6,14 +6,22 @@
 #include "app/titlefrm.h"
 #include "menus/topicmenu.h"
 #include "platform/commandbutton.h"
+#include "platform/handleredge.h"
 #include "platform/image.h"
 #include "platform/label.h"
 #include "platform/optionbutton.h"
+#include "platform/picturebox.h"
 #include "platform/timer.h"
+#include "viewers/guide.h"
+#include "viewers/teacher.h"
 #include "worksheets/worksheetindex.h"
+
+#include <QLoggingCategory>
 
 namespace
 {
+
+Q_LOGGING_CATEGORY(lcMenus, "kelvarin.menus")
 
 const QColor yellow(255, 255, 0);
 const QColor navy(0, 0, 128);
@@ -119,7 +127,7 @@ void Intro0::makeEntries()
 void Intro0::Form_Load()
 {
     ApplyScreenStyle(*this);
-    Image1->LoadPicture("Images\\lampsm.jpg");
+    carryOn(*this, [this] { Image1->LoadPicture("Images\\lampsm.jpg"); });
     Option1->setBackColor(purple);
     Option2->setBackColor(purple);
     setBackColor(purple);
@@ -131,8 +139,9 @@ void Intro0::Timer1_Timer()
 {
     try {
         readIndex(m_screens.module1());
-    } catch (const std::exception &) {
+    } catch (const std::exception &error) {
         // A missing or damaged index leaves the worksheet list as it was; the menu works on.
+        qCWarning(lcMenus) << "worksheet index not read:" << error.what();
     }
     Timer1->setEnabled(false);
 }
@@ -172,11 +181,41 @@ void Intro0::Label2_Click(int index)
         exitScreen.show();
         break;
     }
+    case 19:
+        openAcknowledgments();
+        break;
+    case 20:
+        openGuide();
+        break;
     default:
-        // The viewers and the worksheet tools open here as their screens arrive.
+        // The worksheet tools open here as their screens arrive.
         break;
     }
     playClick(m_screens);
+}
+
+// The page viewer as a single page: no caption, no paging, the logo animated beside it.
+void Intro0::openAcknowledgments()
+{
+    Teacher &viewer = m_screens.teacher();
+    viewer.Label1->hide();
+    viewer.Label3[2].hide();
+    viewer.Label3[3].hide();
+    carryOn(viewer, [&] { viewer.Image1->LoadPicture("wmf\\acknowledgments.wmf"); });
+    carryOn(viewer, [&] { viewer.Picture2->LoadPicture("logo\\orrowby2.bmp"); });
+    carryOn(viewer, [&] { viewer.Image2->LoadPicture("wmf2\\acknowledgments.wmf"); });
+    viewer.setBackColor(QColor(49, 130, 212));
+    viewer.Timer1->setEnabled(true);
+    viewer.show();
+}
+
+void Intro0::openGuide()
+{
+    Guide &guide = m_screens.guide();
+    carryOn(guide, [&] { guide.Image1->LoadPicture("wmf\\guide1.wmf"); });
+    carryOn(guide, [&] { guide.Image2->LoadPicture("wmf2\\guide1.wmf"); });
+    m_screens.module1().ViewerPage = 1;
+    guide.show();
 }
 
 Intro0 &Screens::intro0()

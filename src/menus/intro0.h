@@ -35,5 +35,7 @@ public:
 
 private:
     void makeEntries();
+    void openAcknowledgments();
+    void openGuide();
     Screens &m_screens;
 };

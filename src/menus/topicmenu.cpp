@@ -5,6 +5,7 @@
 #include "app/screenstyle.h"
 #include "app/sounds.h"
 #include "menus/intro0.h"
+#include "platform/handleredge.h"
 #include "platform/image.h"
 #include "platform/label.h"
 #include "platform/messageboxes.h"
@@ -12,9 +13,14 @@
 #include "platform/timer.h"
 #include "quiz/multiple.h"
 #include "quiz/questionset.h"
+#include "viewers/teacher.h"
+
+#include <QLoggingCategory>
 
 namespace
 {
+
+Q_LOGGING_CATEGORY(lcMenus, "kelvarin.menus")
 
 const QColor yellow(255, 255, 0);
 const QColor black(0, 0, 0);
@@ -76,9 +82,9 @@ void TopicMenu::Form_Load()
     ApplyScreenStyle(*this);
     setBackColor(m_topic.backColor);
     if (!m_topic.backgroundPicture.isEmpty())
-        LoadPicture(m_topic.backgroundPicture);
+        carryOn(*this, [this] { LoadPicture(m_topic.backgroundPicture); });
     if (m_topic.candle) {
-        Image1->LoadPicture("candle\\dscn3357.jpg");
+        carryOn(*this, [this] { Image1->LoadPicture("candle\\dscn3357.jpg"); });
         m_screens.module1().CandleFrame = firstCandle;
         Timer1->setEnabled(true);
     }
@@ -120,8 +126,13 @@ void TopicMenu::label3_Click(int index)
     case 3:
         openActivity(m_topic.ordering);
         break;
+    case 4:
+        openPages(m_topic.keyFacts);
+        break;
+    case 5:
+        openPages(m_topic.teacherNotes);
+        break;
     default:
-        // "Key Facts" and "Teacher's Notes" open the page viewer once it is here.
         break;
     }
     playClick(m_screens);
@@ -131,17 +142,31 @@ void TopicMenu::startQuiz()
 {
     try {
         loadQuestionSetFile(m_screens.module1(), m_topic.questionSet);
-    } catch (const FileError &) {
+    } catch (const FileError &error) {
         // The menu stays as it is, so the pupil can choose something else.
+        qCWarning(lcMenus) << error.what();
         m_screens.platform().messageBoxes.show(
             "The quiz questions for " + m_topic.title +
             " are missing or incomplete, so the quiz cannot start. Please ask your teacher.");
         return;
     }
     Multiple &quiz = m_screens.multiple();
-    quiz.Picture1->LoadPicture(m_topic.quizPicture);
+    // The quiz works without its picture, and must never be left loaded but unshown.
+    carryOn(quiz, [&] { quiz.Picture1->LoadPicture(m_topic.quizPicture); });
     quiz.Label5->setCaption("Kelvarin");
     quiz.show();
+}
+
+// Both page sets have two pages; the viewer finds the second by its name.
+void TopicMenu::openPages(const QString &setName)
+{
+    Module1 &m = m_screens.module1();
+    m.ViewerPageCount = 2;
+    m.PageSetName = setName;
+    Teacher &viewer = m_screens.teacher();
+    carryOn(viewer, [&] { viewer.Image1->LoadPicture("wmf\\" + setName + "a.wmf"); });
+    carryOn(viewer, [&] { viewer.Image2->LoadPicture("wmf2\\" + setName + "a.wmf"); });
+    viewer.show();
 }
 
 void TopicMenu::openActivity(ActivityBoard &(Screens::*activity)())

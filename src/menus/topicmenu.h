@@ -31,6 +31,7 @@ public:
 
 private:
     void startQuiz();
+    void openPages(const QString &setName);
     void openActivity(ActivityBoard &(Screens::*activity)());
     Screens &m_screens;
     const TopicData &m_topic;

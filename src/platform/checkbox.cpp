@@ -1,5 +1,6 @@
 #include "platform/checkbox.h"
 
+#include "platform/handleredge.h"
 #include "platform/optionbutton.h"
 
 #include <QKeyEvent>
@@ -48,7 +49,7 @@ void CheckBox::clicked()
 void CheckBox::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Space)
-        clicked();
+        runHandler(*this, [this] { clicked(); });
     else
         Control::keyPressEvent(event);
 }

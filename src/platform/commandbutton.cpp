@@ -1,6 +1,7 @@
 #include "platform/commandbutton.h"
 
 #include "platform/bevel.h"
+#include "platform/handleredge.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -62,7 +63,7 @@ void CommandButton::keyPressEvent(QKeyEvent *event)
 {
     const int key = event->key();
     if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)
-        clicked();
+        runHandler(*this, [this] { clicked(); });
     else
         Control::keyPressEvent(event);
 }

@@ -1,5 +1,7 @@
 #include "platform/control.h"
 
+#include "platform/handleredge.h"
+
 #include <QMouseEvent>
 
 namespace
@@ -83,14 +85,16 @@ void Control::applyGeometry()
 void Control::mousePressEvent(QMouseEvent *event)
 {
     m_pressedInside = event->button() == Qt::LeftButton;
+    const MouseArgs args = mouseArgs(*event, true);
     if (onMouseDown)
-        onMouseDown(mouseArgs(*event, true));
+        runHandler(*this, [&] { onMouseDown(args); });
 }
 
 void Control::mouseMoveEvent(QMouseEvent *event)
 {
+    const MouseArgs args = mouseArgs(*event);
     if (onMouseMove)
-        onMouseMove(mouseArgs(*event));
+        runHandler(*this, [&] { onMouseMove(args); });
 }
 
 void Control::mouseReleaseEvent(QMouseEvent *event)
@@ -98,10 +102,12 @@ void Control::mouseReleaseEvent(QMouseEvent *event)
     const bool click = m_pressedInside && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());
     m_pressedInside = false;
+    const MouseArgs args = mouseArgs(*event, true);
+    // The click is a handler of its own: a failed MouseUp doesn't swallow it.
     if (onMouseUp)
-        onMouseUp(mouseArgs(*event, true));
+        runHandler(*this, [&] { onMouseUp(args); });
     if (click)
-        clicked();
+        runHandler(*this, [this] { clicked(); });
 }
 
 void Control::mouseDoubleClickEvent(QMouseEvent *event)

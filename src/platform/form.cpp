@@ -73,7 +73,7 @@ void Form::setFillsStage(bool fills)
 
 Timer &Form::addTimer(int intervalMs)
 {
-    auto *timer = new Timer(this, m_stage.timerClock(), intervalMs);
+    auto *timer = new Timer(this, m_stage.timerClock(), intervalMs, &m_stage.handlers());
     m_timers.push_back(timer);
     return *timer;
 }
@@ -93,5 +93,6 @@ void Form::paintEvent(QPaintEvent *)
 
 void Form::mouseMoveEvent(QMouseEvent *event)
 {
-    Form_MouseMove(mouseArgs(*event));
+    const MouseArgs args = mouseArgs(*event);
+    m_stage.handlers().run([&] { Form_MouseMove(args); });
 }

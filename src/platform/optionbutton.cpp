@@ -1,5 +1,7 @@
 #include "platform/optionbutton.h"
 
+#include "platform/handleredge.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -89,7 +91,7 @@ void OptionButton::clicked()
 void OptionButton::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Space)
-        clicked();
+        runHandler(*this, [this] { clicked(); });
     else
         Control::keyPressEvent(event);
 }

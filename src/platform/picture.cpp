@@ -11,11 +11,14 @@ Picture Picture::load(const QString &path)
 {
     if (path.isEmpty())
         return {};
-    QImageReader reader(resolveContentPath(path));
+    const QString file = resolveContentPath(path);
+    QImageReader reader(file);
     reader.setDecideFormatFromContent(true);
     QImage image = reader.read();
     if (image.isNull())
-        throw FileError("cannot load picture " + path.toStdString());
+        throw FileError(
+            (file + QStringLiteral(": cannot show this picture (") + reader.errorString() + u')')
+                .toStdString());
     return Picture(std::move(image));
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/handleredge.h"
+
 #include <QWidget>
 
 class TimerClock;
@@ -16,6 +18,8 @@ public:
     float displayWidth() const;
     float displayHeight() const;
     TimerClock &timerClock() const { return m_clock; }
+    // Where every handler of every screen on this stage is called.
+    HandlerEdge &handlers() { return m_handlers; }
 
     // Fills the screen's available area, whether or not a window manager honours "maximized".
     void showOnScreen();
@@ -25,4 +29,5 @@ protected:
 
 private:
     TimerClock &m_clock;
+    HandlerEdge m_handlers;
 };

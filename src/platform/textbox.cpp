@@ -1,5 +1,7 @@
 #include "platform/textbox.h"
 
+#include "platform/handleredge.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
@@ -18,7 +20,7 @@ TextBox::TextBox(QWidget *container) : Control(container), m_edit(new QLineEdit(
     m_edit->setAcceptDrops(false);
     connect(m_edit, &QLineEdit::textChanged, this, [this] {
         if (onChange)
-            onChange();
+            runHandler(*this, onChange);
     });
     setFontSpec(FontSpec{});
 }
@@ -94,8 +96,8 @@ bool TextBox::eventFilter(QObject *watched, QEvent *event)
     if (typed.isEmpty())
         return false;
     int keyAscii = typed.at(0).unicode();
-    if (onKeyPress)
-        onKeyPress(keyAscii);
+    if (onKeyPress && !runHandler(*this, [&] { onKeyPress(keyAscii); }))
+        return true; // a key whose handler failed goes no further
     if (keyAscii == 0)
         return true;
     // Enter, Backspace and the like do their usual work.

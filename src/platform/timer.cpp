@@ -1,7 +1,9 @@
 #include "platform/timer.h"
 
-Timer::Timer(QObject *owner, TimerClock &clock, int intervalMs)
-    : QObject(owner), m_clock(clock), m_interval(intervalMs)
+#include "platform/handleredge.h"
+
+Timer::Timer(QObject *owner, TimerClock &clock, int intervalMs, HandlerEdge *edge)
+    : QObject(owner), m_clock(clock), m_edge(edge), m_interval(intervalMs)
 {
 }
 
@@ -33,6 +35,9 @@ void Timer::rearm()
 
 void Timer::fire()
 {
-    if (m_enabled && onTimer)
-        onTimer();
+    if (!m_enabled || !onTimer)
+        return;
+    const bool ticked = m_edge ? m_edge->run(onTimer) : (onTimer(), true);
+    if (!ticked)
+        setEnabled(false);
 }

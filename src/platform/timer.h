@@ -3,15 +3,18 @@
 #include <QObject>
 #include <functional>
 
+class HandlerEdge;
 class TimerClock;
 
 // A screen's timer: ticks every Interval milliseconds on the user-interface thread while Enabled.
-// The clock behind it is Qt's in the program and a hand-driven one in tests.
+// The clock behind it is Qt's in the program and a hand-driven one in tests. A tick that fails
+// (through the handler edge it is given) stops the timer, so a failure is told once, not at
+// every tick.
 class Timer : public QObject
 {
     Q_OBJECT
 public:
-    Timer(QObject *owner, TimerClock &clock, int intervalMs = 0);
+    Timer(QObject *owner, TimerClock &clock, int intervalMs = 0, HandlerEdge *edge = nullptr);
     ~Timer() override;
 
     int Interval() const { return m_interval; }
@@ -27,6 +30,7 @@ public:
 private:
     void rearm();
     TimerClock &m_clock;
+    HandlerEdge *m_edge;
     int m_interval;
     bool m_enabled = false;
 };

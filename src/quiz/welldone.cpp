@@ -3,6 +3,7 @@
 #include "app/screens.h"
 #include "app/screenstyle.h"
 #include "app/sounds.h"
+#include "platform/handleredge.h"
 #include "platform/label.h"
 #include "platform/messageboxes.h"
 #include "platform/picturebox.h"
@@ -170,11 +171,8 @@ void Welldone::wordTheScore()
 
 void Welldone::Timer1_Timer()
 {
-    try {
-        Picture1->LoadPicture("images\\lampsm.jpg");
-    } catch (const std::exception &) {
-        // The score matters more than the picture: the screen carries on without it.
-    }
+    // The score matters more than the picture: the screen carries on without it.
+    carryOn(*this, [this] { Picture1->LoadPicture("images\\lampsm.jpg"); });
     Timer1->setEnabled(false);
     Timer2->setEnabled(true);
 }

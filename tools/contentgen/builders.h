@@ -5,7 +5,9 @@
 // Each builder reads one kind of source under `sources` and writes its classroom files under
 // `out`. They throw ContentError, naming the file, on the first source they cannot build.
 
-// content/art/<Folder>/<name>.svg -> <Folder>/<name>.jpg, at the size the SVG declares.
+// content/art/<Folder>/<name>.svg -> <Folder>/<name>.jpg, at the size the SVG declares;
+// <name>.gif.svg and <name>.bmp.svg become <name>.gif and <name>.bmp. The GIFs of one folder
+// share one palette.
 void buildArt(const QDir &sources, const QDir &out);
 
 // content/clips/<name>.clip -> wav/<name>.wav

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QStringList>
+#include <exception>
+#include <functional>
+
+class MessageBoxes;
+class QWidget;
+
+// Where the runtime calls the program's handlers: a click, a key, a pointer move, a timer tick, a
+// screen's load. A failure escaping a handler stops that handler and is caught here, never let
+// through Qt's event dispatch. Each failure is logged at once; the user is told once the
+// outermost handler has returned, in one message however many steps failed.
+class HandlerEdge
+{
+public:
+    void setMessageBoxes(MessageBoxes *boxes) { m_boxes = boxes; }
+
+    // Runs the handler; returns false when a failure escaped it or it carried on after one.
+    bool run(const std::function<void()> &handler);
+
+    // A failure that a handler catches and carries on after, such as one missing picture in a
+    // screen that works without it: logged and reported like an escaped one.
+    void carryOn(const std::exception &error);
+
+private:
+    void note(const QString &reason);
+    void reportPending();
+
+    MessageBoxes *m_boxes = nullptr;
+    int m_depth = 0;
+    int m_failuresNoted = 0;
+    QStringList m_pending;
+};
+
+// Runs a handler through the edge of the stage that holds the widget. A widget outside any stage
+// (a bare control in a test) runs it directly, failures and all.
+bool runHandler(QWidget &from, const std::function<void()> &handler);
+
+// Runs one step of a handler that can do without it: a failure is reported through the stage's
+// edge and the handler goes on with its next step.
+void carryOn(QWidget &from, const std::function<void()> &step);

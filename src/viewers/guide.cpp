@@ -1,0 +1,39 @@
+#include "viewers/guide.h"
+
+#include "app/screens.h"
+#include "app/screenstyle.h"
+#include "platform/label.h"
+
+Guide::Guide(Screens &screens) : PageViewer(screens, {120, -240, 0, 0})
+{
+    Label1->setCaption("Page 1 of 3");
+}
+
+void Guide::Form_Load()
+{
+    ApplyScreenStyle(*this);
+}
+
+void Guide::Form_MouseMove(const MouseArgs &)
+{
+    for (const auto &[index, label] : Label3)
+        label->setBackStyle(BackStyle::Transparent);
+}
+
+void Guide::showCurrentPage()
+{
+    const int page = m_screens.module1().ViewerPage;
+    if (page < 1 || page > 3)
+        return;
+    Label3[3].setEnabled(page != 1);
+    if (page != 1)
+        Label3[2].setEnabled(page != 3);
+    const QString name = QStringLiteral("guide") + QString::number(page) + QStringLiteral(".wmf");
+    loadPage(QStringLiteral("wmf\\") + name, QStringLiteral("wmf2\\") + name);
+    Label1->setCaption("Page " + QString::number(page) + " of 3");
+}
+
+Guide &Screens::guide()
+{
+    return get<Guide>("guide");
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "viewers/pageviewer.h"
+
+// The teachers' guide: three fixed pages. The first move over the bare screen takes the black
+// boxes off its four entries for the rest of the visit.
+class Guide : public PageViewer
+{
+    Q_OBJECT
+public:
+    explicit Guide(Screens &screens);
+
+    void Form_Load() override;
+    void Form_MouseMove(const MouseArgs &args) override;
+
+protected:
+    void showCurrentPage() override;
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/controlarray.h"
+#include "platform/form.h"
+
+class Image;
+class Label;
+class Screens;
+
+// What the page viewer and the guide viewer share: the page on screen (Image1) and its print copy
+// (Image2, never shown), the page caption, and the entries "Print", "Exit", "Next Page" and
+// "Previous Page". Neither viewer plays a click.
+class PageViewer : public Form
+{
+    Q_OBJECT
+public:
+    PageViewer(Screens &screens, TwipsRect printCopyPlace);
+
+    void Label3_Click(int index);
+    // The viewers keep their entries' boxes under the pointer: there is no highlight.
+    void Label3_MouseMove(int) {}
+    void Image1_MouseMove() {}
+
+    Image *Image1;
+    Image *Image2;
+    Label *Label1;
+    ControlArray<Label> Label3; // 0 "Print", 1 "Exit", 2 "Next Page", 3 "Previous Page"
+
+protected:
+    // Shows ViewerPage after a paging entry has moved it.
+    virtual void showCurrentPage() = 0;
+    // Loads a page's two copies. A missing page costs only itself: it is told once and the
+    // viewer keeps working.
+    void loadPage(const QString &screenFile, const QString &printFile);
+    void Printpage();
+
+    Screens &m_screens;
+};

@@ -1,0 +1,89 @@
+#include "viewers/teacher.h"
+
+#include "app/screens.h"
+#include "app/screenstyle.h"
+#include "platform/image.h"
+#include "platform/label.h"
+#include "platform/picturebox.h"
+#include "platform/timer.h"
+
+namespace
+{
+
+// Page 1 is "a", page 2 "b", page 3 "c"; a set has at most three pages.
+QString pageFile(const QString &folder, const QString &setName, int page)
+{
+    return folder + u'\\' + setName + QChar(u'a' + page - 1) + QStringLiteral(".wmf");
+}
+
+QString logoFrameFile(int frame)
+{
+    return QStringLiteral("logo\\orrb00%1.gif").arg(frame, 2, 10, QChar(u'0'));
+}
+
+} // namespace
+
+Teacher::Teacher(Screens &screens) : PageViewer(screens, {0, 0, 0, 0})
+{
+    Picture1 = new PictureBox(this);
+    Picture1->setObjectName("Picture1");
+    Picture1->setPlace({9000, 4320, 1800, 1800});
+    Picture1->hide();
+    Picture2 = new PictureBox(this);
+    Picture2->setPlace({9030, 6240, 1800, 1335});
+    Picture2->hide();
+    Timer1 = &addTimer(25);
+    Timer1->onTimer = [this] { Timer1_Timer(); };
+}
+
+void Teacher::Form_Load()
+{
+    ApplyScreenStyle(*this);
+    Module1 &m = m_screens.module1();
+    if (m.ViewerPageCount == 1) {
+        Label1->hide();
+        Label3[2].hide();
+        Label3[3].hide();
+    }
+    m.ViewerPage = 1;
+    setCaption();
+}
+
+void Teacher::showCurrentPage()
+{
+    const Module1 &m = m_screens.module1();
+    if (m.ViewerPage == m.ViewerPageCount)
+        Label3[2].setEnabled(false);
+    if (m.ViewerPage == 1)
+        Label3[3].setEnabled(false);
+    if (m.ViewerPage >= 1 && m.ViewerPage <= 3) {
+        loadPage(pageFile("wmf", m.PageSetName, m.ViewerPage),
+                 pageFile("wmf2", m.PageSetName, m.ViewerPage));
+    } else {
+        loadPage({}, {});
+    }
+    setCaption();
+}
+
+void Teacher::setCaption()
+{
+    const Module1 &m = m_screens.module1();
+    Label1->setCaption("Page " + QString::number(m.ViewerPage) + " of " +
+                       QString::number(m.ViewerPageCount));
+}
+
+void Teacher::Timer1_Timer()
+{
+    int &frame = m_screens.module1().LogoFrame;
+    frame += 1;
+    if (frame == 20)
+        frame = 0;
+    Picture1->LoadPicture(logoFrameFile(frame));
+    Picture1->show();
+    Picture2->show();
+}
+
+Teacher &Screens::teacher()
+{
+    return get<Teacher>("teacher");
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "viewers/pageviewer.h"
+
+class PictureBox;
+class Timer;
+
+// The page viewer: a topic's key facts or teacher's notes, page by page, or the acknowledgments
+// as a single page with the animated logo beside it.
+class Teacher : public PageViewer
+{
+    Q_OBJECT
+public:
+    explicit Teacher(Screens &screens);
+
+    void Form_Load() override;
+    void Timer1_Timer();
+
+    PictureBox *Picture1; // the logo animation's frame
+    PictureBox *Picture2; // the logo
+    Timer *Timer1;        // the logo animation, 25 ms
+
+protected:
+    void showCurrentPage() override;
+
+private:
+    void setCaption();
+};

@@ -1,0 +1,119 @@
+// A damaged classroom folder and failing handlers: each failure costs only what it must, is told
+// once through a message box, and leaves the program usable.
+#include "app/titlefrm.h"
+#include "menus/intro0.h"
+#include "menus/topicmenu.h"
+#include "platform/image.h"
+#include "platform/label.h"
+#include "platform/timer.h"
+#include "programfixture.h"
+#include "quiz/multiple.h"
+#include "tempcurrentdir.h"
+
+#include <QTest>
+
+namespace
+{
+
+class DamagedClassroom : public ProgramFixture
+{
+protected:
+    TopicMenu &openTopic(int mainMenuEntry)
+    {
+        screens->intro0().Label2_Click(mainMenuEntry);
+        return mainMenuEntry == 3 ? screens->properties() : screens->irreversible();
+    }
+    int reportsNaming(const QString &file) const
+    {
+        return static_cast<int>(messageBoxes.asked.filter(file).size());
+    }
+};
+
+// A screen that fails while it loads.
+class FailingLoad : public Form
+{
+public:
+    explicit FailingLoad(Screens &screens) : Form(screens.stage()) {}
+    void Form_Load() override { throw FileError("probe.txt: damaged"); }
+};
+
+} // namespace
+
+TEST_F(DamagedClassroom, AMissingMenuPictureCostsOnlyThePicture)
+{
+    TempCurrentDir::writeFile("multiple/track.txt", " 1 \r\nRocks\r\n");
+    classroom.remove("Images/lampsm.jpg");
+    startProgram();
+    EXPECT_TRUE(messageBoxes.asked.isEmpty()) << "the title screen does without its picture";
+    screens->titlefrm().Command1_Click();
+    clock.advance(1);
+    EXPECT_EQ(m().SoundOn, 1);
+    EXPECT_EQ(m().WorksheetCount, 1) << "the index was still read";
+    EXPECT_TRUE(screens->intro0().isVisible());
+    EXPECT_EQ(messageBoxes.asked.size(), 1);
+    EXPECT_EQ(reportsNaming("lampsm.jpg"), 1);
+}
+
+// Without the fix the quiz stayed loaded but unshown, and the other topic's quiz then showed this
+// topic's title and first question while scoring with the other's answers.
+TEST_F(DamagedClassroom, AMissingQuizPictureStillOpensTheRightQuiz)
+{
+    startProgram();
+    screens->titlefrm().Command1_Click();
+    classroom.remove("Images/ironbridgesm.jpg");
+    openTopic(3).label3_Click(0);
+    Multiple &first = screens->multiple();
+    EXPECT_TRUE(first.isVisible());
+    EXPECT_EQ(first.Label6->Caption(), "Properties of Materials");
+    EXPECT_EQ(first.Label5->Caption(), "Kelvarin");
+    EXPECT_EQ(reportsNaming("ironbridgesm.jpg"), 1);
+    first.Label3_Click(2);
+    finishHandlers();
+
+    openTopic(12).label3_Click(0);
+    Multiple &second = screens->multiple();
+    EXPECT_EQ(second.Label6->Caption(), "Changes in Materials");
+    EXPECT_EQ(second.Label2->Caption(), m().QuestionText[1]);
+}
+
+TEST_F(DamagedClassroom, AMissingCandleFrameIsToldOnceAndStopsTheCandle)
+{
+    startProgram();
+    screens->titlefrm().Command1_Click();
+    classroom.remove("candle/dscn3360.jpg");
+    TopicMenu &changes = openTopic(12);
+    clock.advance(75 * 23 * 3);
+    EXPECT_EQ(messageBoxes.asked.size(), 1);
+    EXPECT_EQ(reportsNaming("dscn3360.jpg"), 1);
+    EXPECT_FALSE(clock.isRunning(*changes.Timer1));
+    EXPECT_EQ(m().CandleFrame, 3360);
+    changes.label3_Click(0);
+    EXPECT_TRUE(screens->multiple().isVisible()) << "the menu still works";
+}
+
+TEST_F(DamagedClassroom, AScreenWhoseLoadFailsIsBuiltAfreshNextTime)
+{
+    EXPECT_THROW(screens->get<FailingLoad>("probe"), FileError);
+    EXPECT_FALSE(screens->isLoaded("probe"));
+    EXPECT_THROW(screens->get<FailingLoad>("probe"), FileError);
+}
+
+// A failure escaping a handler that a real click runs is told once; the next click runs again.
+TEST_F(DamagedClassroom, AFailingClickIsToldOnceAndTheScreenGoesOn)
+{
+    stage->show();
+    Intro0 &menu = screens->intro0();
+    menu.show();
+    messageBoxes.asked.clear();
+    int clicks = 0;
+    Label &entry = menu.Label2[16];
+    entry.onClick = [&] {
+        ++clicks;
+        throw FileError("wav/click.wav: damaged");
+    };
+    QTest::mouseClick(&entry, Qt::LeftButton);
+    QTest::mouseClick(&entry, Qt::LeftButton);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(messageBoxes.asked.size(), 2);
+    EXPECT_TRUE(messageBoxes.asked.front().contains("wav/click.wav: damaged"));
+}
