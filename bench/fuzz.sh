@@ -10,8 +10,11 @@ CXX=clang++ BUILD_TARGETS=fuzzers scripts/build.sh build-fuzz \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELVARIN_FUZZ=ON
 export ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export QT_QPA_PLATFORM=offscreen
-# The targets write a file per execution; a memory-backed folder keeps that cheap.
-[ -w /dev/shm ] && export TMPDIR=${TMPDIR:-/dev/shm}
+# The targets write a file per execution into a scratch folder: memory-backed when possible,
+# and removed at the end with whatever crashed runs left behind.
+scratch=$(mktemp -d "$( [ -w /dev/shm ] && echo /dev/shm || echo "${TMPDIR:-/tmp}")/kelvarin-fuzz.XXXXXX")
+trap 'rm -rf "$scratch"' EXIT
+export TMPDIR=$scratch
 
 names=("$@")
 if [ ${#names[@]} -eq 0 ]; then
