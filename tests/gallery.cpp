@@ -1,13 +1,18 @@
 #include "gallery.h"
 
 #include <QDir>
+#include <QImage>
 #include <QPixmap>
 #include <QWidget>
 
 bool saveToGallery(QWidget &widget, const QString &name)
 {
+    return saveToGallery(widget.grab().toImage(), name);
+}
+
+bool saveToGallery(const QImage &image, const QString &name)
+{
     const QDir gallery(QStringLiteral(KELVARIN_GALLERY_DIR));
     gallery.mkpath(".");
-    const QPixmap picture = widget.grab();
-    return !picture.isNull() && picture.save(gallery.filePath(name + ".png"));
+    return !image.isNull() && image.save(gallery.filePath(name + ".png"));
 }

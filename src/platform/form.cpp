@@ -2,6 +2,7 @@
 
 #include "platform/stage.h"
 #include "platform/timer.h"
+#include "platform/units.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -88,7 +89,7 @@ void Form::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), m_backColor);
-    m_picture.draw(painter, QRectF(QPointF(0, 0), m_picture.image().size()));
+    m_picture.draw(painter, QRectF(QPointF(0, 0), toPixels(m_picture.sizeTwips())));
 }
 
 void Form::mouseMoveEvent(QMouseEvent *event)

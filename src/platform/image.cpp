@@ -1,5 +1,7 @@
 #include "platform/image.h"
 
+#include "platform/units.h"
+
 #include <QPainter>
 
 Image::Image(QWidget *container) : Control(container) {}
@@ -31,6 +33,6 @@ void Image::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const QRectF target =
-        m_stretch ? QRectF(rect()) : QRectF(QPointF(0, 0), m_picture.image().size());
+        m_stretch ? QRectF(rect()) : QRectF(QPointF(0, 0), toPixels(m_picture.sizeTwips()));
     m_picture.draw(painter, target);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/metafile.h"
+
 #include <QImage>
 #include <QRectF>
 #include <QSizeF>
@@ -7,7 +9,8 @@
 
 class QPainter;
 
-// A picture loaded from a content file (JPEG, GIF or BMP). Loaded at each use, never cached.
+// A picture loaded from a content file: a JPEG, GIF or BMP image, or a Windows metafile (".wmf")
+// that is drawn as vectors. Loaded at each use, never cached.
 class Picture
 {
 public:
@@ -17,14 +20,16 @@ public:
     // Throws FileError when the file is missing or cannot be decoded.
     static Picture load(const QString &path);
 
-    bool isNull() const { return m_image.isNull(); }
+    bool isNull() const { return m_image.isNull() && m_metafile.isNull(); }
+    bool isMetafile() const { return !m_metafile.isNull(); }
+    // The picture's own size: a metafile's own, an image's at one twips factor a pixel.
     QSizeF sizeTwips() const;
-    const QImage &image() const { return m_image; }
 
-    // Draws the picture scaled into the target rectangle (in the painter's units).
+    // Draws the picture scaled into the target rectangle (in the painter's units); a metafile
+    // is played record by record, so it stays vectors on a printer.
     void draw(QPainter &painter, const QRectF &target) const;
 
 private:
-    explicit Picture(QImage image) : m_image(std::move(image)) {}
     QImage m_image;
+    Metafile m_metafile;
 };

@@ -1,6 +1,7 @@
 #include "platform/picturebox.h"
 
 #include "platform/bevel.h"
+#include "platform/units.h"
 
 #include <QPainter>
 
@@ -38,7 +39,7 @@ void PictureBox::paintEvent(QPaintEvent *)
     const int inset = m_border ? 2 : 0;
     const QRect inside = rect().adjusted(inset, inset, -inset, -inset);
     painter.setClipRect(inside);
-    m_picture.draw(painter, QRectF(inside.topLeft(), m_picture.image().size()));
+    m_picture.draw(painter, QRectF(inside.topLeft(), toPixels(m_picture.sizeTwips())));
     painter.setClipping(false);
     if (m_border)
         drawBevel(painter, rect(), Bevel::Sunken);

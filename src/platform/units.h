@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QRect>
+#include <QSizeF>
 #include <QString>
 #include <cmath>
 
@@ -17,6 +18,12 @@ inline int toPixels(float twips)
 inline float toTwips(double pixels)
 {
     return static_cast<float>(pixels) * TwipsPerPixel;
+}
+// The size in whole pixels of something whose size is given in twips.
+inline QSize toPixels(const QSizeF &twips)
+{
+    return QSize(toPixels(static_cast<float>(twips.width())),
+                 toPixels(static_cast<float>(twips.height())));
 }
 
 // A place and size in twips, as the screens' design tables give them.
@@ -44,15 +51,21 @@ struct FontSpec {
     bool bold = false;
 };
 
+// The installed family for a Windows face name. Tahoma is a narrow Verdana; DejaVu Sans Condensed
+// is the free face cut the same way, so captions keep to their boxes. Times New Roman and Arial
+// reach their metric twins through fontconfig.
+inline QString fontFamilyFor(const QString &face)
+{
+    return face.compare(QLatin1String("Tahoma"), Qt::CaseInsensitive) == 0
+               ? QStringLiteral("DejaVu Sans Condensed")
+               : face;
+}
+
 // Point sizes become pixel sizes through the same twips factor, so text keeps its place in a box
 // whatever the screen's own dots per inch.
 inline QFont toQFont(const FontSpec &spec)
 {
-    // Tahoma is a narrow Verdana; DejaVu Sans Condensed is the free face cut the same way, so
-    // captions keep to their boxes. Times New Roman and Arial reach their metric twins through
-    // fontconfig.
-    QFont font(spec.name == QLatin1String("Tahoma") ? QStringLiteral("DejaVu Sans Condensed")
-                                                    : spec.name);
+    QFont font(fontFamilyFor(spec.name));
     font.setPixelSize(
         std::max(1, static_cast<int>(std::lround(spec.size * TwipsPerPoint / TwipsPerPixel))));
     font.setBold(spec.bold);

@@ -116,7 +116,7 @@ void FakePrinter::Line(float x1, float y1, float x2, float y2, const QColor &col
 void FakePrinter::PaintPicture(const Picture &picture, float x, float y)
 {
     perform("PaintPicture " + number(x) + " " + number(y));
-    m_pictures << picture.image();
+    m_pictures << picture;
 }
 
 void FakePrinter::EndDoc()

@@ -4,7 +4,7 @@
 
 #include <QFont>
 #include <QHash>
-#include <QImage>
+#include "platform/picture.h"
 #include <QList>
 #include <QSizeF>
 #include <QStringList>
@@ -42,7 +42,7 @@ public:
     // The records without ScaleWidth, ScaleHeight and TextWidth.
     QStringList recordsWithoutQueries() const;
     // The pictures given to PaintPicture, in order.
-    const QList<QImage> &pictures() const { return m_pictures; }
+    const QList<Picture> &pictures() const { return m_pictures; }
 
     void failAt(int position) { m_failPosition = position; }
     void failOn(const QString &operation, int occurrence = 1);
@@ -70,7 +70,7 @@ private:
     bool isChosenFailure(const QString &operation);
 
     QStringList m_records;
-    QList<QImage> m_pictures;
+    QList<Picture> m_pictures;
     int m_position = 0;
     QHash<QString, int> m_occurrences;
     int m_failPosition = 0;

@@ -1,5 +1,6 @@
 #include "builders.h"
 #include "contenterror.h"
+#include "pagebuilder.h"
 
 #include <QGuiApplication>
 #include <iostream>
@@ -30,11 +31,17 @@ void prepareOutput(const QString &path)
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv); // fonts and painting for the SVG art
-    if (argc != 3) {
-        std::cerr << "usage: contentgen <content-source-folder> <output-folder>\n";
+    if (argc != 3 && !(argc == 4 && QByteArray(argv[1]) == "--preview")) {
+        std::cerr << "usage: contentgen <content-source-folder> <output-folder>\n"
+                     "       contentgen --preview <pages-folder> <png-folder>\n";
         return 2;
     }
     try {
+        if (argc == 4) {
+            previewPages(QDir(QString::fromLocal8Bit(argv[2])),
+                         QDir(QString::fromLocal8Bit(argv[3])));
+            return 0;
+        }
         const QDir sources(QString::fromLocal8Bit(argv[1]));
         const QString outPath = QString::fromLocal8Bit(argv[2]);
         if (!sources.exists())
@@ -44,6 +51,7 @@ int main(int argc, char **argv)
         buildArt(sources, out);
         buildClips(sources, out);
         buildTexts(sources, out);
+        buildPages(QDir(sources.filePath("pages")), out);
     } catch (const ContentError &e) {
         std::cerr << "contentgen: " << e.what() << "\n";
         return 1;

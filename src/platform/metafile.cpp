@@ -1,0 +1,49 @@
+#include "platform/metafile.h"
+
+#include "platform/contentpath.h"
+#include "platform/errors.h"
+#include "platform/filebytes.h"
+#include "platform/metaparser.h"
+#include "platform/metaplayer.h"
+
+#include <QPainter>
+
+Metafile Metafile::load(const QString &contentPath)
+{
+    const QString file = resolveContentPath(contentPath);
+    return fromBytes(readRegularFile(file, maxMetafileBytes), file);
+}
+
+Metafile Metafile::fromBytes(const QByteArray &bytes, const QString &nameForErrors)
+{
+    auto document = std::make_shared<MetaDocument>();
+    try {
+        *document = parseMetafile(bytes);
+    } catch (const MetaDamage &damage) {
+        throw FileError(nameForErrors.toStdString() + ": damaged metafile: " + damage.what());
+    }
+    if (!document->placeable)
+        document->frame = MetaPlayer::measureFrame(*document);
+    Metafile metafile;
+    metafile.m_document = std::move(document);
+    return metafile;
+}
+
+QSizeF Metafile::sizeTwips() const
+{
+    if (!m_document)
+        return {};
+    return m_document->frame.size() * (1440 / m_document->unitsPerInch);
+}
+
+void Metafile::play(QPainter &painter, const QRectF &target) const
+{
+    const QRectF frame = m_document ? m_document->frame : QRectF();
+    if (frame.isEmpty() || target.isEmpty())
+        return;
+    const QTransform deviceToTarget =
+        QTransform::fromTranslate(-frame.x(), -frame.y()) *
+        QTransform::fromScale(target.width() / frame.width(), target.height() / frame.height()) *
+        QTransform::fromTranslate(target.x(), target.y());
+    MetaPlayer(*m_document, painter).play(deviceToTarget);
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+#include <memory>
+
+class QPainter;
+struct MetaDocument;
+
+// A Windows metafile (with or without the placeable header), read from its bytes into memory and
+// checked in full while it loads, so that playing it can never read outside the file. Playing draws
+// the records onto any QPainter as vectors: on a printer text stays text and lines stay lines.
+// It does not write metafiles and does not play enhanced metafiles (EMF).
+//
+// Copies are cheap and share the loaded records.
+class Metafile
+{
+public:
+    Metafile() = default;
+
+    // Reads and checks the file that a content path names. Throws FileError when it is missing,
+    // unreadable or damaged ("<file>: damaged metafile: <reason>").
+    static Metafile load(const QString &contentPath);
+    static Metafile fromBytes(const QByteArray &bytes, const QString &nameForErrors);
+
+    bool isNull() const { return !m_document; }
+
+    // The picture's own size in twips: the placeable header's bounding box at its units per inch.
+    // Without that header the file is taken as drawn on a 96 dots-per-inch screen: the size is the
+    // window the records set up before they first draw (in an anisotropic or isotropic mapping,
+    // through its viewport, or at a twip a unit when they set none), or else the bounds of all
+    // they draw.
+    QSizeF sizeTwips() const;
+
+    // Draws the picture so that its frame fills the target rectangle (in the painter's units).
+    void play(QPainter &painter, const QRectF &target) const;
+
+private:
+    std::shared_ptr<const MetaDocument> m_document;
+};

@@ -1,0 +1,94 @@
+#include "platform/metaparser.h"
+
+#include "platform/metadecode.h"
+
+#include <QLoggingCategory>
+#include <QMutex>
+#include <QSet>
+
+// Debug lines are off unless asked for (QT_LOGGING_RULES="kelvarin.metafile.debug=true").
+Q_LOGGING_CATEGORY(lcMetafile, "kelvarin.metafile", QtInfoMsg)
+
+namespace
+{
+
+constexpr uint32_t placeableKey = 0x9AC6CDD7;
+constexpr uint16_t eofFunction = 0x0000;
+
+void logSkippedOnce(uint16_t function)
+{
+    static QMutex mutex;
+    static QSet<uint16_t> logged;
+    const QMutexLocker lock(&mutex);
+    if (!logged.contains(function)) {
+        logged.insert(function);
+        qCDebug(lcMetafile, "skipping metafile records of function 0x%04x", function);
+    }
+}
+
+// The placeable header: a bounding box in logical units and how many of them make an inch.
+void readPlaceableHeader(MetaReader &r, MetaDocument &doc)
+{
+    r.u32("placeable header");
+    r.u16("placeable header");
+    const MetaBox box = r.boxLTRB("bounding box");
+    doc.unitsPerInch = r.u16("units per inch");
+    r.skip(6, "placeable header");
+    doc.frame = box.toRectF().normalized();
+    doc.placeable = true;
+    if (doc.unitsPerInch == 0)
+        throw MetaDamage("placeable header gives no units per inch");
+    if (doc.frame.isEmpty())
+        throw MetaDamage("placeable header has an empty bounding box");
+}
+
+void readHeader(MetaReader &r, MetaDocument &doc)
+{
+    const int type = r.u16("header");
+    const int headerWords = r.u16("header");
+    const int version = r.u16("header");
+    r.u32("header");
+    doc.objectCount = r.u16("header");
+    r.u32("header");
+    r.u16("header");
+    if ((type != 1 && type != 2) || headerWords != 9)
+        throw MetaDamage("not a Windows metafile header");
+    if (version != 0x0100 && version != 0x0300)
+        throw MetaDamage("unknown metafile version " + std::to_string(version));
+}
+
+} // namespace
+
+MetaDocument parseMetafile(QByteArrayView bytes)
+{
+    if (bytes.size() > maxMetafileBytes)
+        throw MetaDamage("larger than " + std::to_string(maxMetafileBytes) + " bytes");
+    MetaDocument doc;
+    MetaReader file(bytes);
+    if (bytes.size() >= 4 && MetaReader(bytes).u32("header") == placeableKey)
+        readPlaceableHeader(file, doc);
+    readHeader(file, doc);
+
+    while (true) {
+        const qsizetype offset = file.position();
+        if (file.remaining() < 6)
+            throw MetaDamage("ends without its end record");
+        const uint32_t sizeWords = file.u32("record size");
+        const uint16_t function = file.u16("record function");
+        if (sizeWords < 3 || (sizeWords - 3) * qsizetype(2) > file.remaining())
+            throw MetaDamage("record at byte " + std::to_string(offset) + " has size " +
+                             std::to_string(sizeWords) + " words, past the end of the file");
+        MetaReader params(file.take((sizeWords - 3) * qsizetype(2), "record"));
+        if (function == eofFunction)
+            break;
+        if (doc.records.size() >= size_t(maxMetaRecords))
+            throw MetaDamage("more than " + std::to_string(maxMetaRecords) + " records");
+        try {
+            if (!decodeRecord(function, sizeWords, params, doc.records))
+                logSkippedOnce(function);
+        } catch (const MetaDamage &damage) {
+            throw MetaDamage("record at byte " + std::to_string(offset) + ": " + damage.what());
+        }
+    }
+    return doc;
+}

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "platform/metarecords.h"
+
+#include <QPainterPath>
+#include <QTransform>
+#include <optional>
+#include <variant>
+
+class QPainter;
+
+// Plays the records of a loaded metafile onto a painter, keeping the drawing state a Windows
+// device context keeps (mapping, objects, colours, modes, clip, current position, saved states).
+//
+// Everything is drawn in "device" units of a virtual device the frame lives in: for a placeable
+// file the units of its bounding box, otherwise pixels of a 96 dots-per-inch screen. The painter
+// maps that device onto the target, so nothing is ever rasterised on the way: on a printer text
+// stays text. Playing never fails; records that make no sense to draw are left out.
+class MetaPlayer
+{
+public:
+    MetaPlayer(const MetaDocument &document, QPainter &painter);
+
+    // Draws the document with deviceToPainter mapping the virtual device onto the painter.
+    void play(const QTransform &deviceToPainter);
+
+    // The frame of a file without a placeable header, in device units: the window the records set
+    // up before they first draw, or else the bounds of everything they draw.
+    static QRectF measureFrame(const MetaDocument &document);
+
+private:
+    // What a device context holds and SAVEDC saves. Objects are copied in when selected, so
+    // deleting a selected object leaves drawing as it was, as on Windows.
+    struct DcState {
+        int mapMode = 1; // MM_TEXT
+        QPointF windowOrg{0, 0}, windowExt{1, 1}, viewportOrg{0, 0}, viewportExt{1, 1};
+        bool viewportExtSet = false;
+        meta::Pen pen{0, 0, Qt::black};
+        meta::Brush brush{0, Qt::white, 0, {}};
+        meta::Font font{0, 0, 0, 0, false, false, false, 0, {}};
+        QColor textColour = Qt::black;
+        QColor background = Qt::white;
+        bool opaqueBackground = true;
+        bool winding = false;
+        int textAlign = 0;
+        int rop2 = 13; // R2_COPYPEN
+        int stretchMode = 1;
+        QPointF position;                 // the current position, logical
+        std::optional<QPainterPath> clip; // device units; none: everything shows
+    };
+    using Object = std::variant<std::monostate, meta::Pen, meta::Brush, meta::Font, meta::Palette,
+                                meta::OtherObject>;
+
+    void apply(const meta::SetPoint &r);
+    void apply(const meta::ScaleExtent &r);
+    void apply(const meta::SetMode &r);
+    void apply(const meta::SetColor &r);
+    void apply(const meta::Shape &r);
+    void apply(const meta::Poly &r);
+    void apply(const meta::ClipRect &r);
+    void apply(const meta::Text &r);
+    void apply(const meta::Blit &r);
+    void apply(const meta::SetPixel &r);
+    void apply(const meta::CreateObject &r);
+    void apply(const meta::SelectObject &r);
+    void apply(const meta::DeleteObject &r);
+    void apply(const meta::SaveDC &r);
+    void apply(const meta::RestoreDC &r);
+
+    void updateMapping();
+    QPointF toDevice(QPoint logical) const { return m_map.map(QPointF(logical)); }
+    QRectF toDevice(const MetaBox &box) const;
+    double deviceLength(int logical) const;
+    void beforeDrawing();
+    bool drawsNothing() const;
+    void usePenAndBrush();
+    void drawShape(const meta::Shape &r);
+    double textHeight(double pixelsPerLogicalUnit) const;
+    void moveAlongText(double logicalAdvance);
+    void applyClip();
+    void drawBlitImage(const meta::Blit &r, const QRectF &dest);
+
+    const MetaDocument &m_document;
+    QPainter &m_painter;
+    DcState m_dc;
+    std::vector<DcState> m_saved;
+    std::vector<Object> m_objects;
+    QTransform m_map; // logical to device, from the mapping state
+    double m_deviceUnitsPerInch;
+    size_t m_firstFree = 0; // no free object slot below this one
+    bool m_windowExtSet = false;
+    bool m_drawn = false;
+    std::optional<QRectF> m_windowAtFirstDrawing; // in device units
+};

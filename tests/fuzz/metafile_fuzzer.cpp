@@ -1,0 +1,47 @@
+// libFuzzer target for the metafile player: any bytes are read as a metafile and, when they load,
+// played onto a small image. A damaged file must end in FileError; a crash, a hang, a sanitizer
+// report or any other exception is a finding.
+//
+// Seeds: tests/fuzz/corpus/metafile holds the foreign files of tests/data/wmf and a few minimal
+// hand-made files (empty, every shape record, text, bitmaps, one without the placeable header and
+// with a metric mapping, saved states and clip rectangles).
+#include "platform/errors.h"
+#include "platform/metafile.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <cstdint>
+
+namespace
+{
+
+// Text needs fonts and so a GUI application; one for the whole run, on the offscreen platform.
+void ensureApplication()
+{
+    static int argc = 1;
+    static char name[] = "metafile_fuzzer";
+    static char *argv[] = {name, nullptr};
+    static QGuiApplication *app = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return new QGuiApplication(argc, argv);
+    }();
+    (void)app;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    ensureApplication();
+    const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    try {
+        const Metafile metafile = Metafile::fromBytes(bytes, QStringLiteral("fuzz input"));
+        QImage image(64, 48, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        metafile.play(painter, QRectF(0, 0, 64, 48));
+    } catch (const FileError &) {
+    }
+    return 0;
+}
