@@ -118,8 +118,8 @@ public:
     }
     int files() const { return m_files; }
 
-    // Deletes, cuts short, fills with garbage or turns into a folder about a quarter of the files;
-    // the worksheet index becomes a FIFO that no one ever writes to.
+    // Deletes, cuts short, fills with garbage, or turns into a folder or a FIFO that no one ever
+    // writes to, each about one file in ten; the worksheet index always becomes such a FIFO.
     void damage(Rng &rng) const
     {
         QStringList files;
@@ -129,7 +129,7 @@ public:
         files.sort();
         for (const QString &file : files) {
             QFile f(file);
-            switch (below(rng, 8)) {
+            switch (below(rng, 10)) {
             case 0:
                 f.remove();
                 break;
@@ -147,6 +147,10 @@ public:
             case 3:
                 f.remove();
                 QDir().mkpath(file);
+                break;
+            case 4:
+                f.remove();
+                mkfifo(QFile::encodeName(file).constData(), 0644);
                 break;
             default:
                 break;
