@@ -70,6 +70,8 @@ std::vector<Save> saves()
 std::string saveWithFileSizeLimit(const Save &save, rlim_t limit)
 {
     const pid_t child = fork();
+    if (child < 0)
+        return "no child process";
     if (child == 0) {
         const rlimit fileSize{limit, limit};
         setrlimit(RLIMIT_FSIZE, &fileSize);
