@@ -6,6 +6,7 @@
 #include "app/module1.h"
 #include "fuzzsupport.h"
 #include "platform/errors.h"
+#include "worksheetlist.h"
 #include "worksheets/worksheetindex.h"
 
 #include <QStringList>
@@ -14,29 +15,6 @@
 
 namespace
 {
-
-// No file can hold this title: every byte decodes to a character Windows-1252 has.
-const QString leftOver(QChar(0xFFFE));
-
-std::unique_ptr<Module1> withLeftOvers()
-{
-    auto m = std::make_unique<Module1>();
-    for (int i = 1; i <= MaxWorksheets; ++i)
-        m->WorksheetTitles[i] = leftOver;
-    return m;
-}
-
-// The list in memory, after checking that it is one.
-QStringList shownList(const Module1 &m)
-{
-    FUZZ_CHECK(m.WorksheetCount >= 0 && m.WorksheetCount <= MaxWorksheets);
-    QStringList titles;
-    for (int i = 1; i <= m.WorksheetCount; ++i) {
-        FUZZ_CHECK(m.WorksheetTitles[i] != leftOver);
-        titles.append(m.WorksheetTitles[i]);
-    }
-    return titles;
-}
 
 // The main menu's reading: the list when it succeeds.
 std::optional<QStringList> readStrictly(const QByteArray &bytes)
