@@ -97,10 +97,14 @@ std::optional<int> countOf(const QByteArray &line, IndexModel &model)
     const bool allDigits =
         !digits.isEmpty() &&
         std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
-    if (!allDigits || digits.size() > 4 || digits.toInt() > MaxWorksheets ||
-        (negative && digits.toInt() > 0))
+    if (!allDigits)
         return std::nullopt;
-    return digits.toInt();
+    while (digits.size() > 1 && digits.startsWith('0'))
+        digits.remove(0, 1);
+    const int count = digits.size() > 4 ? MaxWorksheets + 1 : digits.toInt();
+    if (count > MaxWorksheets || (negative && count > 0))
+        return std::nullopt;
+    return count;
 }
 
 // The title a line holds when the field rule reads the whole line as one field.
