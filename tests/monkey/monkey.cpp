@@ -7,8 +7,8 @@
 //   kelvarin_monkey [--seed N] [--events N] [--damaged] [--watchdog SECONDS] [--trace]
 //
 // The seed comes from --seed, else MONKEY_SEED, else the clock. --damaged runs on a classroom
-// folder with files deleted, cut short, replaced by garbage or by a folder, and a FIFO in place of
-// the worksheet index; there, messages are allowed, crashes and hangs are not.
+// folder with files deleted, cut short, replaced by garbage, by a folder or by a FIFO, and a FIFO
+// in place of the worksheet index; there, messages are allowed, crashes and hangs are not.
 
 #include "app/screens.h"
 #include "app/titlefrm.h"
@@ -35,7 +35,6 @@
 #include <map>
 #include <mutex>
 #include <random>
-#include <set>
 #include <sys/stat.h>
 #include <thread>
 
@@ -85,6 +84,8 @@ Options parseOptions(const QStringList &args)
             options.damaged = true;
         else if (arg == "--trace")
             options.trace = true;
+        else
+            qFatal("unknown argument %s", qPrintable(arg));
     }
     return options;
 }
