@@ -13,6 +13,8 @@
 namespace
 {
 
+const QByteArray byteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
+
 bool isBlank(char c)
 {
     return c == ' ' || c == '\t';
@@ -49,8 +51,8 @@ bool parseInteger(QString text, int &value)
 SeqReader::SeqReader(const QString &contentPath)
     : m_path(resolveContentPath(contentPath)), m_data(readRegularFile(m_path))
 {
-    if (m_data.startsWith("\xEF\xBB\xBF"))
-        m_pos = 3;
+    if (m_data.startsWith(byteOrderMark))
+        m_pos = byteOrderMark.size();
 }
 
 QString SeqReader::readField()
@@ -188,6 +190,15 @@ void SeqWriter::commit()
 }
 
 void SeqWriter::writeBytes(const QByteArray &bytes)
+{
+    // The reader skips one byte-order mark at the start; text that begins with those same bytes
+    // ("ï»¿" in Windows-1252) gets a mark of its own in front so it reads back whole.
+    if (m_file.pos() == 0 && bytes.startsWith(byteOrderMark))
+        writeRaw(byteOrderMark);
+    writeRaw(bytes);
+}
+
+void SeqWriter::writeRaw(const QByteArray &bytes)
 {
     if (m_file.write(bytes) != bytes.size() || m_file.error() != QFileDevice::NoError)
         cancelAndFail(QStringLiteral("cannot write"));

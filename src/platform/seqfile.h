@@ -76,6 +76,7 @@ public:
 
 private:
     void writeBytes(const QByteArray &bytes);
+    void writeRaw(const QByteArray &bytes);
     [[noreturn]] void cancelAndFail(const QString &what);
 
     QString m_path;

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "tempcurrentdir.h"
+
+#include <QByteArray>
+#include <QLoggingCategory>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+// What the fuzz targets share. Each target works in a scratch classroom folder of its own, made
+// the working directory on first use, since the program finds its files from there.
+
+inline void enterScratchFolder()
+{
+    static TempCurrentDir folder;
+    static const bool made = [] {
+        TempCurrentDir::makeFolder(QStringLiteral("multiple"));
+        // Damaged files are what the targets feed the program, so its warnings about them are
+        // expected; logging one per input would slow the run tenfold.
+        QLoggingCategory::setFilterRules(QStringLiteral("kelvarin.*.warning=false"));
+        return true;
+    }();
+    (void)made;
+}
+
+inline QByteArray fuzzBytes(const uint8_t *data, size_t size)
+{
+    return QByteArray(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+}
+
+// A broken property ends the run the way a crash does, so libFuzzer keeps the input.
+[[noreturn]] inline void fuzzFailure(const char *what, const char *file, int line)
+{
+    std::fprintf(stderr, "%s:%d: property broken: %s\n", file, line, what);
+    std::abort();
+}
+
+#define FUZZ_CHECK(condition)                                                                      \
+    do {                                                                                           \
+        if (!(condition))                                                                          \
+            fuzzFailure(#condition, __FILE__, __LINE__);                                           \
+    } while (false)

@@ -1,0 +1,178 @@
+#include "app/module1.h"
+#include "platform/errors.h"
+#include "quiz/questionset.h"
+#include "tempcurrentdir.h"
+#include "worksheets/worksheetindex.h"
+
+#include <QFile>
+#include <csignal>
+#include <functional>
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+// Every file the program rewrites, saved while the disk gives out: the save must say it failed
+// and leave the old file byte for byte, never report success over an empty or cut file.
+
+namespace
+{
+
+struct Save {
+    const char *name;
+    QString path;
+    QByteArray before;
+    QByteArray after;
+    std::function<void()> run; // in the classroom folder; throws FileError on failure
+};
+
+QuestionSetText smallSet()
+{
+    QuestionSetText set{QStringLiteral("Rocks, soils"), {}};
+    for (int n = 0; n < 10; ++n)
+        set.questions[n] = {QStringLiteral("Q%1").arg(n + 1), {"A", "B", "C", "D"}, n % 4 + 1};
+    return set;
+}
+
+QByteArray smallSetFile()
+{
+    QByteArray file = "Rocks& soils\r\n \r\n";
+    for (int n = 0; n < 10; ++n)
+        file += "Q" + QByteArray::number(n + 1) + "\r\nA\r\nB\r\nC\r\nD\r\n" +
+                QByteArray::number(n % 4 + 1) + "\r\n \r\n";
+    return file;
+}
+
+std::vector<Save> saves()
+{
+    return {
+        {"adding to the index", "multiple/track.txt", " 2 \r\nRocks\r\n\"Soils, sand\"\r\n",
+         " 3 \r\nRocks\r\n\"Soils, sand\"\r\nWater\r\n",
+         [] {
+             Module1 m;
+             addEntry(m, "Water");
+         }},
+        {"removing from the index", "multiple/track.txt", " 3 \r\nRocks\r\nSoils\r\nWater\r\n",
+         " 2 \r\nRocks\r\nWater\r\n",
+         [] {
+             Module1 m;
+             m.SelectedWorksheet = "Soils";
+             removeEntry(m);
+         }},
+        {"saving a question set", "multiple/Rocks, soils.txt", "an older set\r\n", smallSetFile(),
+         [] { writeQuestionSet("multiple/Rocks, soils.txt", smallSet()); }},
+    };
+}
+
+// Runs the save in a child process that may write no file beyond limit bytes: "saved", "failed"
+// (FileError) or how it broke.
+std::string saveWithFileSizeLimit(const Save &save, rlim_t limit)
+{
+    const pid_t child = fork();
+    if (child < 0)
+        return "no child process";
+    if (child == 0) {
+        const rlimit fileSize{limit, limit};
+        setrlimit(RLIMIT_FSIZE, &fileSize);
+        signal(SIGXFSZ, SIG_IGN); // the write then fails with EFBIG instead of killing
+        alarm(20);                // a save that hangs ends as broken
+        try {
+            save.run();
+            _exit(0);
+        } catch (const FileError &) {
+            _exit(1);
+        } catch (...) {
+            _exit(2);
+        }
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    if (WIFSIGNALED(status))
+        return "killed by signal " + std::to_string(WTERMSIG(status));
+    const int code = WEXITSTATUS(status);
+    return code == 0 ? "saved" : code == 1 ? "failed" : "threw something else";
+}
+
+class WriteFaults : public ::testing::Test
+{
+protected:
+    WriteFaults() { TempCurrentDir::makeFolder("multiple"); }
+    TempCurrentDir m_dir;
+};
+
+TEST_F(WriteFaults, SaveCutShortAtEveryByteFailsAndKeepsTheOldFile)
+{
+    for (const Save &save : saves()) {
+        SCOPED_TRACE(save.name);
+        for (rlim_t limit = 0; limit < rlim_t(save.after.size()); ++limit) {
+            TempCurrentDir::writeFile(save.path, save.before);
+            const QStringList folder = TempCurrentDir::entries("multiple");
+            ASSERT_EQ(saveWithFileSizeLimit(save, limit), "failed") << "limit " << limit;
+            ASSERT_EQ(TempCurrentDir::readFile(save.path), save.before) << "limit " << limit;
+            ASSERT_EQ(TempCurrentDir::entries("multiple"), folder) << "limit " << limit;
+        }
+        TempCurrentDir::writeFile(save.path, save.before);
+        EXPECT_EQ(saveWithFileSizeLimit(save, save.after.size()), "saved");
+        EXPECT_EQ(TempCurrentDir::readFile(save.path), save.after);
+        TempCurrentDir::writeFile(save.path, save.before);
+        save.run();
+        EXPECT_EQ(TempCurrentDir::readFile(save.path), save.after);
+    }
+}
+
+// A small tmpfs, mounted for the test and unmounted after it.
+class SmallDisk
+{
+public:
+    explicit SmallDisk(const QString &path) : m_path(QDir(path).absolutePath().toStdString())
+    {
+        m_mounted = mount("tmpfs", m_path.c_str(), "tmpfs", 0, "size=64k") == 0;
+    }
+    ~SmallDisk()
+    {
+        if (m_mounted)
+            umount2(m_path.c_str(), MNT_DETACH);
+    }
+    bool mounted() const { return m_mounted; }
+
+    // Writes a file until the disk refuses more.
+    static void fill(const QString &path)
+    {
+        QFile filler(path);
+        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return;
+        const QByteArray block(512, 'x');
+        while (filler.write(block) == block.size()) {
+        }
+    }
+
+private:
+    std::string m_path;
+    bool m_mounted = false;
+};
+
+TEST_F(WriteFaults, SaveOnAFullDiskFailsAndKeepsTheOldFile)
+{
+    if (getuid() != 0)
+        GTEST_SKIP() << "mounting a small disk needs root";
+    TempCurrentDir::makeFolder("disk");
+    SmallDisk disk("disk");
+    if (!disk.mounted())
+        GTEST_SKIP() << "no tmpfs could be mounted here";
+    ASSERT_TRUE(QDir::setCurrent("disk"));
+    TempCurrentDir::makeFolder("multiple");
+    for (const Save &save : saves())
+        TempCurrentDir::writeFile(save.path, save.before);
+    SmallDisk::fill("filler");
+    for (const Save &save : saves()) {
+        SCOPED_TRACE(save.name);
+        TempCurrentDir::writeFile(save.path, save.before);
+        const QStringList folder = TempCurrentDir::entries("multiple");
+        EXPECT_THROW(save.run(), FileError);
+        EXPECT_EQ(TempCurrentDir::readFile(save.path), save.before);
+        EXPECT_EQ(TempCurrentDir::entries("multiple"), folder);
+    }
+}
+
+} // namespace
