@@ -44,20 +44,39 @@ QByteArray smallSetFile()
     return file;
 }
 
+// An index long enough that the lock file beside it (about a hundred bytes) is written whole
+// before the limit starts to cut the index itself.
+QByteArray longIndex(const QByteArrayList &titles)
+{
+    QByteArray file = " " + QByteArray::number(titles.size()) + " \r\n";
+    for (const QByteArray &title : titles)
+        file += title + "\r\n";
+    return file;
+}
+
+QByteArrayList manyTitles()
+{
+    QByteArrayList titles{"Rocks", "\"Soils, sand\""};
+    for (int n = 1; n <= 20; ++n)
+        titles += "Metals " + QByteArray::number(n);
+    return titles;
+}
+
 std::vector<Save> saves()
 {
+    const QByteArrayList titles = manyTitles();
     return {
-        {"adding to the index", "multiple/track.txt", " 2 \r\nRocks\r\n\"Soils, sand\"\r\n",
-         " 3 \r\nRocks\r\n\"Soils, sand\"\r\nWater\r\n",
+        {"adding to the index", "multiple/track.txt", longIndex(titles),
+         longIndex(titles + QByteArrayList{"Water"}),
          [] {
              Module1 m;
              addEntry(m, "Water");
          }},
-        {"removing from the index", "multiple/track.txt", " 3 \r\nRocks\r\nSoils\r\nWater\r\n",
-         " 2 \r\nRocks\r\nWater\r\n",
+        {"removing from the index", "multiple/track.txt", longIndex(titles),
+         longIndex(titles.mid(1)),
          [] {
              Module1 m;
-             m.SelectedWorksheet = "Soils";
+             m.SelectedWorksheet = "Rocks";
              removeEntry(m);
          }},
         {"saving a question set", "multiple/Rocks, soils.txt", "an older set\r\n", smallSetFile(),

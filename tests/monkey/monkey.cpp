@@ -48,13 +48,28 @@ const QStringList expectedMessages = {
     "Your certificate is now printing.",
     "Your worksheet is now printing.",
     "Printing has been cancelled.",
+    "Your worksheet has been saved.",
+};
+
+// Replies to what the monkey typed or chose in the wizard and the catalogue, which go on with the
+// title or the question's number.
+const QStringList expectedOpenings = {
+    "You have not ",
+    "You have ticked more than one correct answer for Question ",
+    "Are you sure that you want to delete the worksheet ",
+    "There was a problem saving your worksheet\nThe title can't ",
+    "There was a problem saving your worksheet\nWindows keeps the name ",
+    "There was a problem saving your worksheet\nThe name track is kept ",
 };
 
 bool isExpected(const QString &message)
 {
-    return std::any_of(expectedMessages.begin(), expectedMessages.end(), [&](const QString &text) {
-        return message == text || message.startsWith(text + u'\n');
-    });
+    const auto opens = [&](const QString &text) { return message.startsWith(text); };
+    return std::any_of(expectedMessages.begin(), expectedMessages.end(),
+                       [&](const QString &text) {
+                           return message == text || message.startsWith(text + u'\n');
+                       }) ||
+           std::any_of(expectedOpenings.begin(), expectedOpenings.end(), opens);
 }
 
 struct Options {
