@@ -80,7 +80,9 @@ void addFile(const QString &target, const QByteArray &bytes)
     if (!file.open() || file.write(bytes) != bytes.size() || !file.flush() ||
         !file.setPermissions(permissionsUnderUmask()))
         fail("Cannot write " + target, file.errorString());
-    if (!file.rename(target) && !QFile::exists(target))
+    if (file.rename(target))
+        file.setAutoRemove(false); // it now carries the target's name
+    else if (!QFile::exists(target))
         fail("Cannot write " + target, file.errorString());
 }
 

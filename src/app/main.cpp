@@ -33,9 +33,7 @@ QString readClassroomOption(const QCoreApplication &app)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        "Science on materials for primary-school pupils aged 7 to 11: key facts, teacher's notes, "
-        "a quiz with a printed certificate, labelling and ordering activities, and worksheets "
-        "that teachers write and print.");
+        "Primary-school science on materials, for pupils aged 7 to 11.");
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption classroom(

@@ -4,6 +4,7 @@
 
 #include <QDomDocument>
 #include <QFile>
+#include <QHashSeed>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -47,6 +48,8 @@ QByteArray squareSvg(const QString &emblemPath, const QByteArray &emblem)
     if (!doc.setContent(emblem))
         throw ContentError(emblemPath + ": not a readable SVG");
     QDomElement root = doc.documentElement();
+    root.removeAttribute("baseProfile"); // clip paths are beyond SVG Tiny
+    root.setAttribute("version", "1.1");
     root.setAttribute("width", number(square.width()));
     root.setAttribute("height", number(square.height()));
     root.setAttribute("viewBox", QStringList{number(square.x()), number(square.y()),
@@ -95,6 +98,7 @@ QImage renderPng(QSvgRenderer &renderer, int size)
 
 void buildIcons(const QString &emblemPath, const QDir &out, const QString &name)
 {
+    QHashSeed::setDeterministicGlobalSeed(); // the same attribute order in every build
     const QByteArray emblem = readSource(emblemPath);
     QSvgRenderer renderer;
     if (!renderer.load(emblem) || !renderer.isValid())
