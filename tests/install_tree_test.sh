@@ -35,7 +35,7 @@ diff <(printf '%s\n' "${expected[@]}" | sort) <(find . -type f | sed 's|^\./||' 
 icon48=share/icons/hicolor/48x48/apps/org.kelvarin.kelvarin.png
 [ "$(od -An -tx1 -N24 "$icon48" | tr -d ' \n')" = 89504e470d0a1a0a0000000d494844520000003000000030 ] ||
     fail "the 48 px icon is not a 48 x 48 PNG"
-zcat share/man/man1/kelvarin.1.gz | grep -q -- '--classroom' || fail "the man page lacks --classroom"
+zcat share/man/man1/kelvarin.1.gz | grep -qF -- '\-\-classroom' || fail "the man page lacks --classroom"
 grep -q '^Exec=kelvarin$' share/applications/org.kelvarin.kelvarin.desktop ||
     fail "the desktop entry does not start kelvarin"
 

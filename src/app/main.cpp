@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QMessageBox>
 #include <iostream>
@@ -96,6 +97,8 @@ int main(int argc, char **argv)
     QGuiApplication::setApplicationDisplayName("Kelvarin");
     QGuiApplication::setDesktopFileName(KELVARIN_APP_ID);
 
+    // The folders above the classroom are the user's own, made as the user would make them.
+    QDir().mkpath(QFileInfo(classroom).path());
     letTheGroupShare();
     try {
         prepareClassroom(installedContentFolder(), classroom);
