@@ -97,7 +97,8 @@ int main(int argc, char **argv)
     QGuiApplication::setApplicationDisplayName("Kelvarin");
     QGuiApplication::setDesktopFileName(KELVARIN_APP_ID);
 
-    // The folders above the classroom are the user's own, made as the user would make them.
+    // The folders above the classroom are the user's own, made as the user would make them;
+    // when they cannot be made, preparing the classroom says why.
     QDir().mkpath(QFileInfo(classroom).path());
     letTheGroupShare();
     try {
