@@ -1,13 +1,119 @@
+#include "app/classroom.h"
 #include "app/program.h"
 #include "app/titlefrm.h"
+#include "platform/errors.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QMessageBox>
+#include <iostream>
+#include <memory>
+#include <sys/stat.h>
+
+Q_LOGGING_CATEGORY(lcStart, "kelvarin.start")
+
+namespace
+{
+
+// --help and --version are answered without a display, so they work in any terminal.
+bool onlyAsksForAnAnswer(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i)
+        for (const char *option : {"-h", "--help", "-?", "--help-all", "-v", "--version"})
+            if (qstrcmp(argv[i], option) == 0)
+                return true;
+    return false;
+}
+
+// Answers --help and --version and stops on a mistaken option, as QCommandLineParser does;
+// otherwise returns the classroom folder.
+QString readClassroomOption(const QCoreApplication &app)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Primary-school science on materials, for pupils aged 7 to 11.");
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption classroom(
+        "classroom",
+        "The classroom folder, for instance one on the school's network share that every machine "
+        "uses (default: $KELVARIN_CLASSROOM, else ${XDG_DATA_HOME:-~/.local/share}/kelvarin).",
+        "folder");
+    parser.addOption(classroom);
+    parser.process(app);
+    if (parser.isSet(classroom))
+        return parser.value(classroom);
+    const QString fromEnvironment = qEnvironmentVariable("KELVARIN_CLASSROOM");
+    return fromEnvironment.isEmpty() ? defaultClassroomFolder() : fromEnvironment;
+}
+
+// Installed, the content lies beside the program's folder; in a build folder, inside it.
+QString installedContentFolder()
+{
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    const QString installed = programFolder.filePath(KELVARIN_CONTENT_FROM_PROGRAM);
+    return QDir(installed).exists() ? QDir::cleanPath(installed)
+                                    : programFolder.filePath("content");
+}
+
+// Teachers on several machines share one classroom folder: whatever the program makes there,
+// the others in its group may rewrite (a worksheet, the index, a refreshed picture).
+void letTheGroupShare()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask & ~S_IRWXG);
+}
+
+void reportCannotStart(const QString &classroom, const QString &reason)
+{
+    const QString text = "Kelvarin cannot use the classroom folder " + classroom + ".\n" + reason +
+                         "\nChoose another folder with --classroom, or ask for this one to be "
+                         "made writable.";
+    std::cerr << qPrintable(text) << "\n";
+    qCWarning(lcStart) << "classroom folder unusable:" << classroom << reason;
+    // No one could answer a box on the offscreen platform.
+    if (QGuiApplication::platformName() != "offscreen")
+        QMessageBox::critical(nullptr, "Kelvarin", text);
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app =
+        onlyAsksForAnAnswer(argc, argv) ? std::make_unique<QCoreApplication>(argc, argv)
+                                        : std::make_unique<QApplication>(argc, argv);
+    QCoreApplication::setApplicationName("kelvarin");
+    QCoreApplication::setApplicationVersion(KELVARIN_VERSION);
+    const QString classroom = QDir::cleanPath(QDir(readClassroomOption(*app)).absolutePath());
+    if (!qobject_cast<QApplication *>(app.get())) {
+        // A folder named like an option, as in "--classroom --help": say which was meant.
+        std::cerr << "kelvarin: write the folder as --classroom=FOLDER\n";
+        return 1;
+    }
+    QGuiApplication::setApplicationDisplayName("Kelvarin");
+    QGuiApplication::setDesktopFileName(KELVARIN_APP_ID);
+
+    // The folders above the classroom are the user's own, made as the user would make them;
+    // when they cannot be made, preparing the classroom says why.
+    QDir().mkpath(QFileInfo(classroom).path());
+    letTheGroupShare();
+    try {
+        prepareClassroom(installedContentFolder(), classroom);
+    } catch (const FileError &e) {
+        reportCannotStart(classroom, QString::fromStdString(e.what()));
+        return 1;
+    }
+    if (!QDir::setCurrent(classroom)) {
+        reportCannotStart(classroom, "The folder cannot be opened.");
+        return 1;
+    }
+
     Program program;
     program.stage.showOnScreen();
     program.stage.handlers().run([&] { program.screens.titlefrm().show(); });
-    return app.exec();
+    return app->exec();
 }

@@ -1,5 +1,6 @@
 #include "builders.h"
 #include "contenterror.h"
+#include "iconbuilder.h"
 #include "pagebuilder.h"
 
 #include <QGuiApplication>
@@ -31,12 +32,19 @@ void prepareOutput(const QString &path)
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv); // fonts and painting for the SVG art
-    if (argc != 3 && !(argc == 4 && QByteArray(argv[1]) == "--preview")) {
+    const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray();
+    if (argc != 3 && !(argc == 4 && mode == "--preview") && !(argc == 5 && mode == "--icons")) {
         std::cerr << "usage: contentgen <content-source-folder> <output-folder>\n"
-                     "       contentgen --preview <pages-folder> <png-folder>\n";
+                     "       contentgen --preview <pages-folder> <png-folder>\n"
+                     "       contentgen --icons <emblem.svg> <icon-folder> <icon-name>\n";
         return 2;
     }
     try {
+        if (mode == "--icons") {
+            buildIcons(QString::fromLocal8Bit(argv[2]), QDir(QString::fromLocal8Bit(argv[3])),
+                       QString::fromLocal8Bit(argv[4]));
+            return 0;
+        }
         if (argc == 4) {
             previewPages(QDir(QString::fromLocal8Bit(argv[2])),
                          QDir(QString::fromLocal8Bit(argv[3])));

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// The classroom folder is the program's working directory: the installed pictures, pages and
+// sounds, and in multiple/ the worksheets teachers write and their index. Several machines and
+// several teachers may use one folder on a network share at the same time.
+
+// ${XDG_DATA_HOME:-~/.local/share}/kelvarin
+QString defaultClassroomFolder();
+
+// Makes the folder when it is missing and brings the installed content into it. A file outside
+// multiple/ is added, or replaced when its bytes differ from the installed one; in multiple/ a
+// file is only ever added, so the teachers' worksheets and the index stay theirs. Every file is
+// written aside and renamed into place whole, so a machine starting at the same moment never
+// reads half a picture. Throws FileError naming the folder or file and the system's reason,
+// also when the folder can be read but not written.
+void prepareClassroom(const QString &installedContent, const QString &classroom);
