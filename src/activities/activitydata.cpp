@@ -36,6 +36,42 @@ std::vector<PictureDesign> labellingPictures(const QString &first, const QString
             {3, fourth, {6600, 4080, 3600, 2700}}};
 }
 
+// What tells the two labelling boards apart; they share their instruction, their labels' height
+// and font and the width of their home boxes.
+struct LabellingBoard {
+    LabelDesign title;
+    std::vector<PictureDesign> pictures;
+    float labelWidth;
+    std::vector<Answer> answers;
+};
+
+ActivityData labellingBoard(const LabellingBoard &board)
+{
+    return {.title = board.title,
+            .texts = {{"Label7", 0, dragInstruction({7080, 120, 4785, 345}, 12, Alignment::Right)}},
+            .pictures = board.pictures,
+            .labelWidth = board.labelWidth,
+            .labelHeight = 375,
+            .labelFont = {"Tahoma", 12, true},
+            .labelAlignment = Alignment::Center,
+            .homeBoxWidth = 1845,
+            .answers = board.answers};
+}
+
+// What to do on an ordering board, in green at the top.
+FixedText orderingTask(const QString &caption, TwipsRect place, float size, Alignment alignment)
+{
+    return {"Label8",
+            0,
+            {caption,
+             place,
+             {"Times New Roman", size},
+             green,
+             black,
+             BackStyle::Transparent,
+             alignment}};
+}
+
 LabelDesign columnHeading(const QString &caption, TwipsRect place)
 {
     return {caption,          place, {"Tahoma", 12, true}, yellow, black, BackStyle::Transparent,
@@ -72,51 +108,34 @@ FixedText sentenceBeginning(int index, const QString &caption, float left, float
 
 } // namespace
 
-const ActivityData propertieslabData{
+const ActivityData propertieslabData = labellingBoard({
     .title = titleAt({120, 120, 5145, 705}, Alignment::Center),
-    .texts = {{"Label7", 0, dragInstruction({7080, 120, 4785, 345}, 12, Alignment::Right)}},
     .pictures = labellingPictures("Images\\aluminiumsm.jpg", "Images\\magnetsm.jpg",
                                   "Images\\woolhatsm.jpg", "Images\\glovessm.jpg"),
     .labelWidth = 2805,
-    .labelHeight = 375,
-    .labelFont = {"Tahoma", 12, true},
-    .labelAlignment = Alignment::Center,
-    .homeBoxWidth = 1845,
     .answers = {{"Waterproof", {3120, 7440}, {7080, 6840}},
                 {"Electrical Conductor", {8880, 7440}, {2280, 3600}},
                 {"Magnetic", {240, 7440}, {7080, 3600}},
                 {"Absorbent", {6000, 7440}, {2280, 6840}}},
-};
+});
 
-const ActivityData irreversiblelabData{
+const ActivityData irreversiblelabData = labellingBoard({
     .title = titleAt({120, 120, 4065, 705}, Alignment::Center),
-    .texts = {{"Label7", 0, dragInstruction({7080, 120, 4785, 345}, 12, Alignment::Right)}},
     .pictures = labellingPictures("Images\\candlesm2.jpg", "Images\\dissolvingsm.jpg",
                                   "Images\\boilingsm.jpg", "Images\\freezingsm.jpg"),
     .labelWidth = 1845,
-    .labelHeight = 375,
-    .labelFont = {"Tahoma", 12, true},
-    .labelAlignment = Alignment::Center,
-    .homeBoxWidth = 1845,
     .answers = {{"Freezing", {3960, 7440}, {7560, 6840}},
                 {"Burning", {8280, 7440}, {2760, 3600}},
                 {"Dissolving", {1800, 7440}, {7560, 3600}},
                 {"Boiling", {6120, 7440}, {2760, 6840}}},
-};
+});
 
 // A table of six properties: the name of each is fixed, its meaning goes in the box at Left 5400
 // and an example material in the box at Left 7920 of the same row.
 const ActivityData propertiesordData{
     .title = titleAt({120, 120, 4785, 705}, Alignment::Left),
-    .texts = {{"Label8",
-               0,
-               {"Complete the table of properties of materials.",
-                {5640, 240, 5835, 585},
-                {"Times New Roman", 15.75f},
-                green,
-                black,
-                BackStyle::Transparent,
-                Alignment::Left}},
+    .texts = {orderingTask("Complete the table of properties of materials.", {5640, 240, 5835, 585},
+                           15.75f, Alignment::Left),
               {"Label8", 4, columnHeading("Property", {2640, 840, 1995, 345})},
               {"Label8", 1, columnHeading("Meaning", {5160, 840, 2355, 345})},
               {"Label8", 2, columnHeading("Example", {7680, 840, 2355, 345})},
@@ -149,15 +168,8 @@ const ActivityData propertiesordData{
 // Six sentences about burning: each beginning is fixed, its ending goes in the box to its right.
 const ActivityData irreversibleordData{
     .title = titleAt({120, 240, 5025, 825}, Alignment::Center),
-    .texts = {{"Label8",
-               0,
-               {"Complete the sentences below about burning.",
-                {6240, 120, 5265, 1065},
-                {"Times New Roman", 20.25f},
-                green,
-                black,
-                BackStyle::Transparent,
-                Alignment::Center}},
+    .texts = {orderingTask("Complete the sentences below about burning.", {6240, 120, 5265, 1065},
+                           20.25f, Alignment::Center),
               {"Label9", 0, dragInstruction({120, 7920, 2625, 585}, 11.25f, Alignment::Center)},
               sentenceBeginning(0, "Burning is a", 720, 1380, 5775),
               sentenceBeginning(1, "Burning occurs when", 840, 2100, 5655),

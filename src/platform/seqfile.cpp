@@ -170,6 +170,21 @@ void SeqWriter::writeLine(const QString &text)
     writeBytes(encodeWindows1252(text) + "\r\n");
 }
 
+std::optional<QString> SeqWriter::fieldLine(const QString &field)
+{
+    if (!isWindows1252Encodable(field) || field.contains(u'\r') || field.contains(u'\n') ||
+        field.startsWith(u'"'))
+        return std::nullopt;
+    // Unquoted, a comma would end the field early and a leading blank would be skipped.
+    const bool needsQuotes =
+        field.contains(u',') || field.startsWith(u' ') || field.startsWith(u'\t');
+    if (!needsQuotes)
+        return field;
+    if (field.contains(u'"'))
+        return std::nullopt;
+    return u'"' + field + u'"';
+}
+
 void SeqWriter::writeNumberLine(int number)
 {
     const QString digits = QString::number(number);

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QSaveFile>
 #include <QString>
+#include <optional>
 
 // Reads a text file as a sequence of fields. The whole file is read when the reader is made and
 // the file is closed at once, so no file stays open while the caller works through the fields.
@@ -67,6 +68,12 @@ public:
     SeqWriter &operator=(const SeqWriter &) = delete;
 
     void writeLine(const QString &text);
+
+    // The line that the reader's field rule reads back as exactly this one field: the text as it
+    // is, or in double quotes when it holds a comma or starts with a blank. Nothing when no line
+    // can: the text holds a line break or a character Windows-1252 lacks, starts with a double
+    // quote, or needs quotes and holds one (a quoted field ends at its first quote).
+    static std::optional<QString> fieldLine(const QString &field);
 
     // Numbers carry a blank before the digits (a minus sign takes its place) and one after.
     void writeNumberLine(int number);

@@ -1,9 +1,8 @@
 #include "quiz/certificateprint.h"
 
-#include "platform/errors.h"
 #include "platform/messageboxes.h"
 #include "platform/printer.h"
-#include "platform/printproblem.h"
+#include "platform/printrun.h"
 
 #include <QColor>
 
@@ -26,15 +25,6 @@ void setFont(Printer &printer, float points)
 {
     printer.setFontName(fontName);
     printer.setFontSize(points);
-}
-
-// The page width is read before the text is measured, in the font now in force.
-void printCentred(Printer &printer, const QString &text)
-{
-    const float pageWidth = printer.ScaleWidth();
-    const float textWidth = printer.TextWidth(text);
-    printer.setCurrentX((pageWidth - textWidth) / 2);
-    printer.Print(text);
 }
 
 // A blank line is a single space, so the line takes the height of the font in force.
@@ -136,17 +126,13 @@ void drawFrame(Printer &printer)
 
 void printCertificate(Printer &printer, MessageBoxes &boxes, const Certificate &certificate)
 {
-    try {
+    const bool sent = printRun(printer, boxes, [&] {
         printTopBand(printer);
         printTitles(printer, certificate);
         printPraise(printer, certificate);
         printBottomBand(printer);
         drawFrame(printer);
-        printer.EndDoc();
-    } catch (const PrinterError &error) {
-        // Only the printer's own failures are reported here; anything else is the caller's.
-        reportPrintProblem(boxes, error);
-        return;
-    }
-    boxes.show("Your certificate is now printing.", MsgButtons::Ok);
+    });
+    if (sent)
+        boxes.show("Your certificate is now printing.", MsgButtons::Ok);
 }

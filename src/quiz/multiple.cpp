@@ -6,11 +6,10 @@
 #include "platform/label.h"
 #include "platform/optionbutton.h"
 #include "platform/picturebox.h"
+#include "quiz/quizrules.h"
 #include "quiz/welldone.h"
 #include "quiz/worksheetprint.h"
 #include "quiz/wrong.h"
-
-#include <QFontMetricsF>
 
 namespace
 {
@@ -21,11 +20,6 @@ const QColor lilac(128, 128, 255);
 const QColor screenBlue(0, 78, 152);
 
 constexpr int NoAnswer = 5;
-constexpr int QuestionCount = 10;
-constexpr float AnswerSize = 20.25f;
-constexpr float SmallestAnswerSize = 12;
-// The option button paints its dot, then the caption four pixels to the right of it.
-constexpr int DotAndGap = 13 + 4;
 
 LabelDesign title(const QString &caption, TwipsRect place, FontSpec font, const QColor &colour,
                   Alignment alignment = Alignment::Center)
@@ -43,38 +37,7 @@ const ButtonSpec buttons[] = {
 
 const float answerTops[] = {5400, 6000, 6600, 7200};
 
-// A line of the review: " 3. " and the question.
-QString wrongAnswerLine(int question, const QString &questionText)
-{
-    return " " + QString::number(question) + ". " + questionText;
-}
-
-// The largest size up to the design's at which an answer fits beside its button on one line;
-// very long answers stop shrinking at a size still easy to read.
-float answerFontSize(const QString &answer, int buttonWidth)
-{
-    const int room = buttonWidth - DotAndGap;
-    float size = AnswerSize;
-    // Sizes go down a pixel at a time, the steps in which the screen's fonts differ.
-    const float step = TwipsPerPixel / TwipsPerPoint;
-    while (size - step >= SmallestAnswerSize) {
-        const QFontMetricsF metrics(toQFont({"Times New Roman", size, false}));
-        if (metrics.horizontalAdvance(answer) <= room)
-            break;
-        size -= step;
-    }
-    return size;
-}
-
 } // namespace
-
-int correctOption(const QString &correctAnswer)
-{
-    const QString digit = correctAnswer.trimmed();
-    if (digit.size() != 1 || digit.at(0) < QChar('1') || digit.at(0) > QChar('4'))
-        return 0;
-    return digit.at(0).digitValue();
-}
 
 Multiple::Multiple(Screens &screens) : Form(screens.stage()), m_screens(screens)
 {
@@ -195,9 +158,13 @@ void Multiple::Label3_Click(int index)
 void Multiple::recordAnswer()
 {
     Module1 &m = m_screens.module1();
-    // A field that names no answer button leaves the question wrong whatever was chosen.
-    const int correct = correctOption(m.CorrectAnswer[m.CurrentQuestion]);
-    m.QuestionResult[m.CurrentQuestion] = correct != 0 && Option1[correct].Value() ? 1 : 0;
+    int chosen = NoAnswer;
+    for (int index = 1; index < NoAnswer; ++index) {
+        if (Option1[index].Value())
+            chosen = index;
+    }
+    m.QuestionResult[m.CurrentQuestion] =
+        questionResult(m.CorrectAnswer[m.CurrentQuestion], chosen);
 }
 
 void Multiple::scoreQuiz()
@@ -214,17 +181,13 @@ void Multiple::fillReview()
     Module1 &m = m_screens.module1();
     // Touching the review makes it, hidden, even when there is nothing wrong to list.
     Wrong &review = m_screens.wrong();
-    int right = 0;
-    for (int question = 1; question <= QuestionCount; ++question) {
-        if (m.QuestionResult[question] == 1) {
-            ++right;
-            continue;
-        }
-        Label &line = review.Label2[question - 1 - right];
-        line.setCaption(wrongAnswerLine(question, m.QuestionText[question]));
-        line.show();
+    const QuizScore score = scoreAnswers(m.QuestionResult);
+    for (int line = 0; line < score.wrong.size(); ++line) {
+        const int question = score.wrong.at(line);
+        review.Label2[line].setCaption(reviewLine(question, m.QuestionText[question]));
+        review.Label2[line].show();
     }
-    m.Score = right;
+    m.Score = score.right;
 }
 
 void Multiple::handOverToResults()

@@ -43,7 +43,3 @@ private:
     void handOverToResults();
     Screens &m_screens;
 };
-
-// The option button that holds the right answer, 1 to 4, from a correct-answer field; 0 when the
-// field names no answer button, so the question can only count as wrong.
-int correctOption(const QString &correctAnswer);

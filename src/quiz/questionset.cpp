@@ -6,6 +6,7 @@
 #include "platform/seqfile.h"
 
 #include <QStringList>
+#include <optional>
 
 namespace
 {
@@ -38,21 +39,6 @@ bool isBlank(QChar c)
     return c == u' ' || c == u'\t';
 }
 
-bool startsWithBlank(const QString &text)
-{
-    return !text.isEmpty() && isBlank(text.front());
-}
-
-// The reader skips blanks before looking for an opening quote, so "  \"x" counts as quoted too.
-bool opensWithQuote(const QString &text)
-{
-    for (const QChar c : text) {
-        if (!isBlank(c))
-            return c == u'"';
-    }
-    return false;
-}
-
 // A quote that opens a word becomes a left curly quote, any other a right one.
 QString curlyQuotes(const QString &text)
 {
@@ -69,8 +55,9 @@ QString curlyQuotes(const QString &text)
     return result;
 }
 
-// The line that reads back as this text. Blanks in front survive only inside quotes, and a
-// quoted field ends at its first quote, so such a field's own quotes have to become curly ones.
+// The line that reads back as this text. Commas are stored as ampersands; a field whose straight
+// quotes the reader would cut it at (one that opens with a quote, or one that starts with blanks,
+// which must go in quotes, and holds a quote) gets curly ones instead.
 QString storedField(const QString &text)
 {
     if (text.contains(u'\r') || text.contains(u'\n'))
@@ -79,11 +66,10 @@ QString storedField(const QString &text)
         throw FileError("a character can't be stored in a question set: " + text.toStdString());
     QString field = text;
     field.replace(u',', u'&');
-    if (opensWithQuote(field) || (startsWithBlank(field) && field.contains(u'"')))
-        field = curlyQuotes(field);
-    if (startsWithBlank(field))
-        field = u'"' + field + u'"';
-    return field;
+    if (const std::optional<QString> line = SeqWriter::fieldLine(field))
+        return *line;
+    // Curly quotes never end a field, so this line always exists.
+    return *SeqWriter::fieldLine(curlyQuotes(field));
 }
 
 QString correctDigit(int correct)

@@ -7,18 +7,16 @@
 #include "platform/label.h"
 #include "platform/messageboxes.h"
 #include "platform/picturebox.h"
-#include "platform/printproblem.h"
+#include "platform/printrun.h"
 #include "platform/random.h"
 #include "platform/textbox.h"
 #include "platform/timer.h"
 #include "quiz/certificateprint.h"
+#include "quiz/quizrules.h"
 #include "quiz/wrong.h"
 
 #include <QFontMetricsF>
 #include <QLineEdit>
-#include <QStringList>
-#include <algorithm>
-#include <cmath>
 
 namespace
 {
@@ -40,52 +38,6 @@ const ButtonSpec buttons[] = {
     {0, {240, 1800, 3765, 495}, "", false},
     {1, {10560, 7920, 1245, 495}, "Exit", true},
 };
-
-struct PraiseRow {
-    int score;
-    QStringList clips;
-};
-
-const PraiseRow praiseTable[] = {
-    {12, {"wav\\halleluj.wav"}},
-    {11, {"wav\\fanf4.wav", "wav\\slot_payoff.wav"}},
-    {10, {"wav\\fanf2.wav", "wav\\fanf3.wav"}},
-    {9, {"wav\\crowd.wav", "wav\\cheer2.wav", "wav\\klaxon.wav"}},
-    {8, {"wav\\flute.wav", "wav\\gong.wav", "wav\\clap2.wav"}},
-    {7, {"wav\\drumroll.wav", "wav\\laser2.wav", "wav\\whizz.wav"}},
-    {6, {"wav\\clap3.wav", "wav\\clown.wav"}},
-};
-
-// The lead by how close the score is to perfect, then "Score out of ScoreOutOf.".
-QString scoreMessage(int score, int scoreOutOf)
-{
-    QString lead = "You have scored";
-    if (score == scoreOutOf)
-        lead = "Excellent work. You have scored";
-    else if (score == scoreOutOf - 1 || score == scoreOutOf - 2)
-        lead = "Good work. You have scored";
-    return lead + " " + QString::number(score) + " out of " + QString::number(scoreOutOf) + ".";
-}
-
-QStringList praiseClips(int score)
-{
-    for (const PraiseRow &row : praiseTable) {
-        if (row.score == score)
-            return row.clips;
-    }
-    return {};
-}
-
-// One of the score's clips, drawn with equal chances when it has several.
-QString drawPraiseClip(int score, Random &random)
-{
-    const QStringList clips = praiseClips(score);
-    if (clips.size() <= 1)
-        return clips.value(0);
-    const int drawn = static_cast<int>(std::floor(random.next() * clips.size()));
-    // A generator that ever returned 1 must still name a clip.
-    return clips.at(std::clamp(drawn, 0, static_cast<int>(clips.size()) - 1));
-}
 
 // How wide the heading is on the screen, in twips.
 float screenHeadingWidth(const QString &heading)
@@ -191,7 +143,9 @@ void Welldone::Timer2_Timer()
 void Welldone::Timer3_Timer()
 {
     if (m_screens.module1().SoundOn == 1) {
-        const QString clip = drawPraiseClip(m_screens.module1().Score, m_screens.platform().random);
+        Random &random = m_screens.platform().random;
+        const QString clip =
+            praiseClip(m_screens.module1().Score, [&random] { return random.next(); });
         if (!clip.isEmpty())
             playIfSoundOn(m_screens, clip);
     }

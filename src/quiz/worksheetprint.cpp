@@ -1,10 +1,9 @@
 #include "quiz/worksheetprint.h"
 
 #include "app/module1.h"
-#include "platform/errors.h"
 #include "platform/messageboxes.h"
 #include "platform/printer.h"
-#include "platform/printproblem.h"
+#include "platform/printrun.h"
 
 namespace
 {
@@ -16,15 +15,6 @@ const QString header = "Kelvarin" + QString(57, ' ') + "Orrowby Publishing Ltd";
 void moveAcross(Printer &printer, int parts, int of)
 {
     printer.setCurrentX(parts * printer.ScaleWidth() / of);
-}
-
-// The page width is read before the text is measured, in the font now in force.
-void printCentred(Printer &printer, const QString &text)
-{
-    const float pageWidth = printer.ScaleWidth();
-    const float textWidth = printer.TextWidth(text);
-    printer.setCurrentX((pageWidth - textWidth) / 2);
-    printer.Print(text);
 }
 
 void printHeader(Printer &printer)
@@ -69,17 +59,13 @@ void printQuestion(Printer &printer, const Module1 &m, int n)
 void printWorksheet(Printer &printer, MessageBoxes &boxes, const QString &heading,
                     const QString &title, const Module1 &m)
 {
-    try {
+    const bool sent = printRun(printer, boxes, [&] {
         printHeader(printer);
         printTitles(printer, heading, title);
         printer.setFontSize(12);
         for (int n = 1; n <= 10; ++n)
             printQuestion(printer, m, n);
-        printer.EndDoc();
-    } catch (const PrinterError &error) {
-        // Only the printer's own failures are reported here; anything else is the caller's.
-        reportPrintProblem(boxes, error);
-        return;
-    }
-    boxes.show("Your worksheet is now printing.", MsgButtons::Ok);
+    });
+    if (sent)
+        boxes.show("Your worksheet is now printing.", MsgButtons::Ok);
 }

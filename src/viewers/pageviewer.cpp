@@ -1,13 +1,11 @@
 #include "viewers/pageviewer.h"
 
 #include "app/screens.h"
-#include "platform/errors.h"
 #include "platform/handleredge.h"
 #include "platform/image.h"
 #include "platform/label.h"
-#include "platform/messageboxes.h"
 #include "platform/printer.h"
-#include "platform/printproblem.h"
+#include "platform/printrun.h"
 
 namespace
 {
@@ -97,13 +95,10 @@ void PageViewer::loadPage(const QString &screenFile, const QString &printFile)
 // An empty line starts the document; the print copy goes on at its own size.
 void PageViewer::Printpage()
 {
-    Printer &printer = m_screens.platform().printer;
-    try {
-        printer.Print();
-        printer.PaintPicture(Image2->picture(), 1000, 1000);
-        printer.EndDoc();
-    } catch (const PrinterError &error) {
-        // The viewers say nothing when printing works, but a teacher must hear when it didn't.
-        reportPrintProblem(m_screens.platform().messageBoxes, error);
-    }
+    // The viewers say nothing when printing works, but a teacher must hear when it didn't.
+    Platform &platform = m_screens.platform();
+    printRun(platform.printer, platform.messageBoxes, [&] {
+        platform.printer.Print();
+        platform.printer.PaintPicture(Image2->picture(), 1000, 1000);
+    });
 }

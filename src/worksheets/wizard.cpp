@@ -10,6 +10,7 @@
 #include "platform/textbox.h"
 #include "quiz/multiple.h"
 #include "quiz/questionset.h"
+#include "quiz/quizrules.h"
 #include "worksheets/worksheetindex.h"
 #include "worksheets/worksheetlog.h"
 #include "worksheets/worksheettitle.h"

@@ -1,7 +1,6 @@
 #include "worksheets/worksheetindex.h"
 
 #include "app/module1.h"
-#include "platform/codepage.h"
 #include "platform/contentpath.h"
 #include "platform/errors.h"
 #include "platform/seqfile.h"
@@ -64,33 +63,13 @@ private:
     QLockFile m_lock;
 };
 
-// Unquoted, a comma would end the field early and a leading blank would be skipped.
-bool needsQuotes(const QString &title)
-{
-    return title.contains(u',') || title.startsWith(u' ') || title.startsWith(u'\t');
-}
-
-// The line that reads back as exactly this title, if there is one. A leading quote can't be
-// stored either way, and a quoted field ends at the first quote inside it.
-std::optional<QString> storedLine(const QString &title)
-{
-    if (!isWindows1252Encodable(title) || title.contains(u'\r') || title.contains(u'\n') ||
-        title.startsWith(u'"'))
-        return std::nullopt;
-    if (!needsQuotes(title))
-        return title;
-    if (title.contains(u'"'))
-        return std::nullopt;
-    return u'"' + title + u'"';
-}
-
 // Every line is prepared before the file is opened, so a title that can't be stored stops the
 // rewrite before anything is written.
 void rewriteIndex(const QStringList &titles)
 {
     QStringList lines;
     for (const QString &title : titles) {
-        const std::optional<QString> line = storedLine(title);
+        const std::optional<QString> line = SeqWriter::fieldLine(title);
         if (!line)
             throw FileError("The title " + title.toStdString() +
                             " can't be stored in the list of worksheets.");
@@ -198,7 +177,7 @@ void readIndexSkippingFailures(Module1 &m)
 
 bool canStoreTitle(const QString &title)
 {
-    return storedLine(title).has_value();
+    return SeqWriter::fieldLine(title).has_value();
 }
 
 void addEntry(Module1 &m, const QString &title)

@@ -5,21 +5,7 @@
 #include "synth.h"
 #include "wavfile.h"
 
-#include <QFile>
 #include <QFileInfo>
-
-namespace
-{
-
-QString readText(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw ContentError(path + ": cannot read");
-    return QString::fromUtf8(file.readAll());
-}
-
-} // namespace
 
 void buildClips(const QDir &sources, const QDir &out)
 {
@@ -29,7 +15,7 @@ void buildClips(const QDir &sources, const QDir &out)
     out.mkpath("wav");
     for (const QFileInfo &info : clips.entryInfoList({"*.clip"}, QDir::Files, QDir::Name)) {
         const QString path = info.filePath();
-        const Recipe recipe = parseRecipe(readText(path), path);
+        const Recipe recipe = parseRecipe(readSourceText(path), path);
         writeWav(out.filePath("wav/" + info.completeBaseName() + ".wav"),
                  renderRecipe(recipe, path), recipe.rate);
     }

@@ -3,10 +3,8 @@
 #include "contenterror.h"
 #include "platform/codepage.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QStringDecoder>
 
 namespace
 {
@@ -148,13 +146,7 @@ PageSource parsePageSource(const QString &text, const QString &path)
 
 PageSource readPageSource(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw ContentError(path + ": cannot read: " + file.errorString());
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    QString text = decoder(file.readAll());
-    if (decoder.hasError())
-        throw ContentError(path + ": not UTF-8 text");
+    QString text = readSourceText(path);
     text.replace("\r\n", "\n");
     return parsePageSource(text, path);
 }

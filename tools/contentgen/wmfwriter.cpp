@@ -24,6 +24,12 @@ public:
     Record &colour(QRgb rgb) { return word(qRed(rgb) | qGreen(rgb) << 8).word(qBlue(rgb)); }
     // A point as most records store it: x first.
     Record &point(QPoint p) { return word(p.x()).word(p.y()); }
+    Record &points(const QPolygon &polygon)
+    {
+        for (QPoint p : polygon)
+            point(p);
+        return *this;
+    }
     // Rectangles are stored bottom, right, top, left, with right and bottom just outside.
     Record &rect(const QRect &r)
     {
@@ -201,20 +207,12 @@ void WmfWriter::intersectClipRect(const QRect &rect)
 
 void WmfWriter::polyline(const QPolygon &points)
 {
-    Record record(wmf::Polyline);
-    record.word(int(points.size()));
-    for (QPoint p : points)
-        record.point(p);
-    append(record);
+    append(Record(wmf::Polyline).word(int(points.size())).points(points));
 }
 
 void WmfWriter::polygon(const QPolygon &points)
 {
-    Record record(wmf::Polygon);
-    record.word(int(points.size()));
-    for (QPoint p : points)
-        record.point(p);
-    append(record);
+    append(Record(wmf::Polygon).word(int(points.size())).points(points));
 }
 
 void WmfWriter::polyPolygon(const QList<QPolygon> &polygons)
@@ -224,8 +222,7 @@ void WmfWriter::polyPolygon(const QList<QPolygon> &polygons)
     for (const QPolygon &polygon : polygons)
         record.word(int(polygon.size()));
     for (const QPolygon &polygon : polygons)
-        for (QPoint p : polygon)
-            record.point(p);
+        record.points(polygon);
     append(record);
 }
 

@@ -1,0 +1,40 @@
+#include "platform/printrun.h"
+
+#include "platform/errors.h"
+#include "platform/messageboxes.h"
+#include "platform/printer.h"
+
+Q_LOGGING_CATEGORY(lcPrinter, "kelvarin.printer")
+
+namespace
+{
+
+void reportPrintProblem(MessageBoxes &boxes, const PrinterError &error)
+{
+    const QString reason = QString::fromStdString(error.what());
+    qCWarning(lcPrinter).noquote() << "Printing failed:" << reason;
+    boxes.show("There was a problem printing to your printer.\n" + reason, MsgButtons::Ok);
+}
+
+} // namespace
+
+bool printRun(Printer &printer, MessageBoxes &boxes, const std::function<void()> &draw)
+{
+    try {
+        draw();
+        printer.EndDoc();
+    } catch (const PrinterError &error) {
+        // Only the printer's own failures are reported here; anything else is the caller's.
+        reportPrintProblem(boxes, error);
+        return false;
+    }
+    return true;
+}
+
+void printCentred(Printer &printer, const QString &text)
+{
+    const float pageWidth = printer.ScaleWidth();
+    const float textWidth = printer.TextWidth(text);
+    printer.setCurrentX((pageWidth - textWidth) / 2);
+    printer.Print(text);
+}
