@@ -20,7 +20,7 @@ public:
     // Typed text (through the keyboard or an input method) that storable refuses is not taken in;
     // pasted text loses the characters it refuses and keeps the rest.
     void setStorable(std::function<bool(QStringView)> storable);
-    void setFontSpec(const FontSpec &font);
+    void setFontSpec(const FontSpec &font) override;
     void setColours(const QColor &fore, const QColor &back);
     void SetFocus();
     QLineEdit *editor() const { return m_edit; }
