@@ -55,7 +55,7 @@ Control::Control(QWidget *container) : TwipsWidget(container)
 void Control::setFontSpec(const FontSpec &font)
 {
     m_font = font;
-    setFont(toQFont(font));
+    applyFont(toQFont(font));
     update();
 }
 

@@ -30,7 +30,7 @@ public:
     QColor BackColor() const { return m_backColor; }
     void setBackColor(const QColor &colour) { setAndRepaint(m_backColor, colour); }
     const FontSpec &fontSpec() const { return m_font; }
-    virtual void setFontSpec(const FontSpec &font);
+    void setFontSpec(const FontSpec &font);
 
     std::function<void()> onClick;
     std::function<void(const MouseArgs &)> onMouseDown;
@@ -43,6 +43,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     virtual void clicked();
+    // Where the font of setFontSpec goes: the control itself, unless it paints through a child.
+    virtual void applyFont(const QFont &font) { setFont(font); }
     // Sets one of the properties the control paints, and paints it anew.
     template <typename T> void setAndRepaint(T &property, const T &value)
     {
