@@ -7,8 +7,9 @@ Image::Image(QWidget *container) : PictureHolder(container) {}
 void Image::pictureChanged()
 {
     if (!m_stretch && !picture().isNull()) {
-        setWidth(picture().sizeTwips().width());
-        setHeight(picture().sizeTwips().height());
+        const QSizeF size = picture().sizeTwips();
+        setWidth(static_cast<float>(size.width()));
+        setHeight(static_cast<float>(size.height()));
     }
 }
 
