@@ -15,24 +15,15 @@
 namespace
 {
 
-const QColor yellow(255, 255, 0);
-const QColor black(0, 0, 0);
+using Colour::black;
+using Colour::yellow;
 const QString thud = QStringLiteral("wav\\thud3.wav");
 
-constexpr int ExitButton = 0;
-constexpr int StartAgainButton = 1;
-constexpr int CheckScoreButton = 2;
-
-struct ButtonDesign {
-    int index;
-    const char *caption;
-    TwipsRect place;
-};
-
-const ButtonDesign buttons[] = {
-    {ExitButton, "Exit", {10560, 7920, 1245, 495}},
-    {StartAgainButton, "Start Again", {3360, 7920, 2565, 495}},
-    {CheckScoreButton, "Check Score", {6000, 7920, 2565, 495}},
+// "Check Score" appears once every label sits in a box.
+const ButtonSpec buttons[] = {
+    {ActivityBoard::ExitButton, {10560, 7920, 1245, 495}, "Exit"},
+    {ActivityBoard::StartAgainButton, {3360, 7920, 2565, 495}, "Start Again"},
+    {ActivityBoard::CheckScoreButton, {6000, 7920, 2565, 495}, "Check Score", false},
 };
 
 // Movable labels and, at design, the target boxes that hold their texts look alike.
@@ -59,7 +50,9 @@ ActivityBoard::ActivityBoard(Screens &screens, const ActivityData &data)
     Label6 = makeLabel(this, data.title);
     makeFixedTexts();
     makeBoxes();
-    makeButtons();
+    makeButtons(
+        this, Label3, buttons, [this](int index) { Label3_Click(index); },
+        [this](int index) { Label3_MouseMove(index); });
     makeMovableLabels();
     keepOneLineCaptionsOnOneLine();
 }
@@ -106,20 +99,6 @@ void ActivityBoard::makeBoxes()
                                        Alignment::Center,
                                        true}));
     }
-}
-
-void ActivityBoard::makeButtons()
-{
-    for (const ButtonDesign &design : buttons) {
-        Label *button = makeLabel(this, buttonLabel(design.caption, design.place));
-        const int index = design.index;
-        button->onClick = [this, index] { Label3_Click(index); };
-        button->onMouseMove = [this, index](const MouseArgs &args) {
-            Label3_MouseMove(index, args);
-        };
-        Label3.add(index, button);
-    }
-    Label3[CheckScoreButton].setVisible(false);
 }
 
 void ActivityBoard::makeMovableLabels()
@@ -250,15 +229,14 @@ void ActivityBoard::checkScore()
     m_screens.welldone().show();
 }
 
-void ActivityBoard::Label3_MouseMove(int index, const MouseArgs &)
+void ActivityBoard::Label3_MouseMove(int index)
 {
-    Label3[index].setBackStyle(BackStyle::Opaque);
+    highlightButton(Label3, index);
 }
 
 void ActivityBoard::Form_MouseMove(const MouseArgs &)
 {
-    for (const auto &[index, button] : Label3)
-        button->setBackStyle(BackStyle::Transparent);
+    clearHighlights(Label3);
 }
 
 std::vector<TwipsRect> ActivityBoard::placesOf(const ControlArray<Label> &boxes) const

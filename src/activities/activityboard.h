@@ -21,12 +21,14 @@ class ActivityBoard : public Form
 public:
     ActivityBoard(Screens &screens, const ActivityData &data);
 
+    enum Label3Button { ExitButton = 0, StartAgainButton = 1, CheckScoreButton = 2 };
+
     void Form_Load() override;
     void Form_MouseMove(const MouseArgs &args) override;
     void Label2_MouseMove(int index, const MouseArgs &args);
     void Label2_MouseUp(int index, const MouseArgs &args);
     void Label3_Click(int index);
-    void Label3_MouseMove(int index, const MouseArgs &args);
+    void Label3_MouseMove(int index);
 
     // How many labels the board has.
     int count() const;
@@ -34,18 +36,17 @@ public:
     // is index 0.
     Label &fixedText(const QString &name, int index = 0) const;
 
-    Label *Label6;
-    ControlArray<Image> Image1;
+    Label *Label6;              // the board's title
+    ControlArray<Image> Image1; // the pictures
     ControlArray<Label> Label1; // target boxes
     ControlArray<Label> Label2; // movable labels
-    ControlArray<Label> Label3; // buttons
+    ControlArray<Label> Label3; // buttons, by Label3Button
     ControlArray<Label> Label4; // home boxes
 
 private:
     void makePictures();
     void makeFixedTexts();
     void makeBoxes();
-    void makeButtons();
     void makeMovableLabels();
     void keepOneLineCaptionsOnOneLine();
     void loadPictures();

@@ -3,11 +3,11 @@
 namespace
 {
 
-const QColor yellow(255, 255, 0);
-const QColor black(0, 0, 0);
-const QColor lightCyan(128, 255, 255);
-const QColor green(0, 255, 0);
-const QColor darkBlue(0, 0, 192);
+using Colour::black;
+using Colour::darkBlue;
+using Colour::green;
+using Colour::lightCyan;
+using Colour::yellow;
 
 LabelDesign titleAt(TwipsRect place, Alignment alignment)
 {

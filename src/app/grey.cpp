@@ -9,7 +9,7 @@ Grey::Grey(Screens &screens) : Form(screens.stage()), SndDevil1(screens.platform
 
 void Grey::Form_Load()
 {
-    setBackColor(QColor(48, 133, 214));
+    setBackColor(Colour::backdropBlue);
 }
 
 Grey &Screens::grey()

@@ -13,5 +13,5 @@ public:
     explicit Grey(Screens &screens);
     void Form_Load() override;
 
-    SndDevil &SndDevil1;
+    SndDevil &SndDevil1; // plays every clip of the program
 };

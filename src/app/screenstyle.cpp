@@ -8,10 +8,10 @@
 
 void ApplyScreenStyle(Form &screen)
 {
-    screen.setBackColor(QColor(0, 78, 152));
+    screen.setBackColor(Colour::screenBlue);
     screen.setCaption("Kelvarin");
     if (auto *picture = screen.findChild<PictureBox *>("Picture1"))
-        picture->setBackColor(QColor(49, 135, 214));
+        picture->setBackColor(Colour::pictureBlue);
     screen.setWidth(12000);
     screen.setHeight(9000);
     const float displayWidth = screen.stage().displayWidth();
@@ -22,27 +22,44 @@ void ApplyScreenStyle(Form &screen)
     QGuiApplication::restoreOverrideCursor();
 }
 
-LabelDesign buttonLabel(const QString &caption, TwipsRect place)
+LabelDesign buttonLabel(const QString &caption, TwipsRect place, ButtonEdge edge)
 {
     return {caption,
             place,
             {"Tahoma", 15.75f, true},
-            QColor(255, 255, 0),
-            QColor(0, 0, 0),
+            Colour::yellow,
+            Colour::black,
             BackStyle::Opaque,
             Alignment::Center,
-            true};
+            edge == ButtonEdge::Bordered};
+}
+
+void addButton(ControlArray<Label> &array, int index, Label *button, const IndexHandler &click,
+               const IndexHandler &hover)
+{
+    button->onClick = [click, index] { click(index); };
+    button->onMouseMove = [hover, index](const MouseArgs &) { hover(index); };
+    array.add(index, button);
 }
 
 void makeButtons(QWidget *screen, ControlArray<Label> &array, std::span<const ButtonSpec> specs,
-                 const std::function<void(int)> &click, const std::function<void(int)> &hover)
+                 const IndexHandler &click, const IndexHandler &hover, ButtonEdge edge)
 {
     for (const ButtonSpec &spec : specs) {
-        Label *button = makeLabel(screen, buttonLabel(spec.caption, spec.place));
+        Label *button = makeLabel(screen, buttonLabel(spec.caption, spec.place, edge));
         button->setVisible(spec.visible);
-        const int index = spec.index;
-        button->onClick = [click, index] { click(index); };
-        button->onMouseMove = [hover, index](const MouseArgs &) { hover(index); };
-        array.add(index, button);
+        button->setEnabled(spec.enabled);
+        addButton(array, spec.index, button, click, hover);
     }
+}
+
+void highlightButton(ControlArray<Label> &buttons, int index)
+{
+    buttons[index].setBackStyle(BackStyle::Opaque);
+}
+
+void clearHighlights(ControlArray<Label> &buttons)
+{
+    for (const auto &[index, button] : buttons)
+        button->setBackStyle(BackStyle::Transparent);
 }

@@ -12,19 +12,35 @@ class Form;
 // "Kelvarin", 12000 x 9000 twips centred on the display.
 void ApplyScreenStyle(Form &screen);
 
-// A button as the quiz, results and activity screens draw them: yellow bold Tahoma on a black
-// box with a single-line border, centred.
-LabelDesign buttonLabel(const QString &caption, TwipsRect place);
+// A button as the screens draw them: yellow bold Tahoma on a black box, centred. The quiz,
+// results, activity and worksheet screens' buttons have a single-line border; the menus' and
+// viewers' entries have none.
+enum class ButtonEdge { Bordered, Plain };
+LabelDesign buttonLabel(const QString &caption, TwipsRect place,
+                        ButtonEdge edge = ButtonEdge::Bordered);
 
-// One of a screen's bordered buttons as designed.
+// One of a screen's buttons as designed.
 struct ButtonSpec {
     int index;
     TwipsRect place;
     const char *caption;
-    bool visible;
+    bool visible = true;
+    bool enabled = true;
 };
 
-// Makes the buttons into the screen's control array; a click or a pointer move over one calls the
-// screen's handler with the button's index.
+using IndexHandler = std::function<void(int)>;
+
+// Puts a made label into the screen's control array of buttons: a click or a pointer move over it
+// calls the screen's handler with its index.
+void addButton(ControlArray<Label> &array, int index, Label *button, const IndexHandler &click,
+               const IndexHandler &hover);
+
+// Makes the buttons as designed and adds them to the screen's control array.
 void makeButtons(QWidget *screen, ControlArray<Label> &array, std::span<const ButtonSpec> specs,
-                 const std::function<void(int)> &click, const std::function<void(int)> &hover);
+                 const IndexHandler &click, const IndexHandler &hover,
+                 ButtonEdge edge = ButtonEdge::Bordered);
+
+// The highlight under the pointer: a button shows its black box while the pointer is over it and
+// loses it when the pointer reaches the bare screen.
+void highlightButton(ControlArray<Label> &buttons, int index);
+void clearHighlights(ControlArray<Label> &buttons);

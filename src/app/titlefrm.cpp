@@ -18,18 +18,10 @@ namespace
 
 Q_LOGGING_CATEGORY(lcTitle, "kelvarin.title")
 
-const QColor blue(0, 0, 255);
-const QColor grey(192, 192, 192);
-
 LabelDesign credit(const QString &caption, TwipsRect place, float size)
 {
-    return {caption,
-            place,
-            {"Times New Roman", size, false},
-            blue,
-            grey,
-            BackStyle::Transparent,
-            Alignment::Center};
+    return textLabel(caption, place, {"Times New Roman", size, false}, Colour::blue,
+                     Colour::buttonFace);
 }
 
 CommandButton *makeButton(QWidget *container, const QString &caption, TwipsRect place)
@@ -37,7 +29,7 @@ CommandButton *makeButton(QWidget *container, const QString &caption, TwipsRect 
     auto *button = new CommandButton(container);
     button->setCaption(caption);
     button->setPlace(place);
-    button->setBackColor(grey);
+    button->setBackColor(Colour::buttonFace);
     return button;
 }
 
@@ -48,17 +40,13 @@ Titlefrm::Titlefrm(Screens &screens) : Form(screens.stage()), m_screens(screens)
     setCaption(" ");
     setWidth(5460);
     setHeight(6570);
-    setBackColor(grey);
+    setBackColor(Colour::buttonFace);
 
     Frame1 = new Frame(this);
     Frame1->setPlace({0, -90, 5480, 6660});
-    Label4 = makeLabel(Frame1, {"Kelvarin",
-                                {60, 360, 5355, 1065},
-                                {"Times New Roman", 27.75f, true},
-                                blue,
-                                grey,
-                                BackStyle::Transparent,
-                                Alignment::Center});
+    Label4 = makeLabel(Frame1, textLabel("Kelvarin", {60, 360, 5355, 1065},
+                                         {"Times New Roman", 27.75f, true}, Colour::blue,
+                                         Colour::buttonFace));
     Picture1 = new PictureBox(Frame1);
     Picture1->setObjectName("Picture1");
     Picture1->setPlace({300, 1200, 4800, 3600});
@@ -68,13 +56,9 @@ Titlefrm::Titlefrm(Screens &screens) : Form(screens.stage()), m_screens(screens)
     Label3 = makeLabel(Frame1, credit("For pupils aged 7 to 11", {480, 5640, 4455, 375}, 12));
     Command1 = makeButton(Frame1, "OK", {1320, 6000, 1335, 375});
     Command2 = makeButton(Frame1, "Exit", {2760, 6000, 1335, 375});
-    Label2 = makeLabel(Frame1, {"Made for primary classrooms, free to copy and share.",
-                                {0, 6420, 5415, 255},
-                                {"Arial", 8.25f, false},
-                                QColor(0, 128, 0),
-                                grey,
-                                BackStyle::Transparent,
-                                Alignment::Center});
+    Label2 = makeLabel(Frame1, textLabel("Made for primary classrooms, free to copy and share.",
+                                         {0, 6420, 5415, 255}, {"Arial", 8.25f, false},
+                                         Colour::darkGreen, Colour::buttonFace));
 
     Command1->onClick = [this] { Command1_Click(); };
     Command2->onClick = [this] { Command2_Click(); };

@@ -20,15 +20,15 @@ public:
     void Command1_Click();
     void Command2_Click();
 
-    Frame *Frame1;
-    Label *Label4;
-    PictureBox *Picture1;
-    Label *Label1;
-    Label *Label5;
-    Label *Label3;
-    CommandButton *Command1;
-    CommandButton *Command2;
-    Label *Label2;
+    Frame *Frame1;           // the etched frame round everything
+    Label *Label4;           // the title "Kelvarin"
+    PictureBox *Picture1;    // the lamp picture
+    Label *Label1;           // "Primary Science: Materials"
+    Label *Label5;           // "Properties and Changes"
+    Label *Label3;           // "For pupils aged 7 to 11"
+    CommandButton *Command1; // "OK", or "Cancel" as the exit screen: on to the main menu
+    CommandButton *Command2; // "Exit": ends the program
+    Label *Label2;           // the line about copying along the foot
 
 private:
     Screens &m_screens;

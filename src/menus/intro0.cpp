@@ -25,11 +25,6 @@ namespace
 
 Q_LOGGING_CATEGORY(lcMenus, "kelvarin.menus")
 
-const QColor yellow(255, 255, 0);
-const QColor navy(0, 0, 128);
-const QColor black(0, 0, 0);
-const QColor purple(49, 27, 110);
-
 enum class EntryState { Live, Off, Hidden };
 
 struct Entry {
@@ -41,29 +36,39 @@ struct Entry {
     EntryState state;
 };
 
+using Colour::black;
+using Colour::navy;
+using enum EntryState;
+using enum Intro0::Label2Entry;
+
 // The menu entries as designed; there is no index 14.
 const Entry entries[] = {
-    {20, "Teachers' Guide", {120, 1080, 3195, 495}, 14.25f, navy, EntryState::Live},
-    {13, "Introduction", {1800, 2280, 3195, 375}, 12, black, EntryState::Off},
-    {15, "Materials from Plants", {120, 3000, 3195, 375}, 12, black, EntryState::Off},
-    {0, "Materials from Animals", {120, 3720, 3195, 375}, 12, black, EntryState::Off},
-    {1, "Materials from the Earth", {120, 4440, 3195, 375}, 12, black, EntryState::Off},
-    {3, "Properties of Materials", {120, 5160, 3195, 375}, 12, black, EntryState::Live},
-    {4, "Wood", {120, 5880, 3195, 375}, 12, black, EntryState::Off},
-    {5, "Metal", {120, 6600, 3195, 375}, 12, black, EntryState::Off},
-    {6, "Fabrics", {3480, 3000, 3195, 375}, 12, black, EntryState::Off},
-    {7, "Plastic", {3480, 3720, 3195, 375}, 12, black, EntryState::Off},
-    {8, "Glass", {3480, 4440, 3195, 375}, 12, black, EntryState::Off},
-    {9, "Clay", {3480, 5160, 3195, 375}, 12, black, EntryState::Off},
-    {10, "Rubber", {3480, 5880, 3195, 375}, 12, black, EntryState::Off},
-    {12, "Changes in Materials", {3480, 6600, 3195, 375}, 12, black, EntryState::Live},
-    {2, "Appearance of Materials", {3480, 7680, 3195, 375}, 12, black, EntryState::Hidden},
-    {11, "Reversible Changes", {4680, 7680, 3195, 375}, 12, black, EntryState::Hidden},
-    {17, "Multiple Choice Wizard", {7080, 5640, 4635, 495}, 18, navy, EntryState::Live},
-    {18, "Worksheet Catalogue", {7080, 6480, 4635, 495}, 18, navy, EntryState::Live},
-    {19, "Acknowledgments", {120, 7920, 3195, 495}, 14.25f, navy, EntryState::Live},
-    {16, "Exit", {10560, 7920, 1245, 495}, 18, black, EntryState::Live},
+    {TeachersGuide, "Teachers' Guide", {120, 1080, 3195, 495}, 14.25f, navy, Live},
+    {13, "Introduction", {1800, 2280, 3195, 375}, 12, black, Off},
+    {15, "Materials from Plants", {120, 3000, 3195, 375}, 12, black, Off},
+    {0, "Materials from Animals", {120, 3720, 3195, 375}, 12, black, Off},
+    {1, "Materials from the Earth", {120, 4440, 3195, 375}, 12, black, Off},
+    {PropertiesOfMaterials, "Properties of Materials", {120, 5160, 3195, 375}, 12, black, Live},
+    {4, "Wood", {120, 5880, 3195, 375}, 12, black, Off},
+    {5, "Metal", {120, 6600, 3195, 375}, 12, black, Off},
+    {6, "Fabrics", {3480, 3000, 3195, 375}, 12, black, Off},
+    {7, "Plastic", {3480, 3720, 3195, 375}, 12, black, Off},
+    {8, "Glass", {3480, 4440, 3195, 375}, 12, black, Off},
+    {9, "Clay", {3480, 5160, 3195, 375}, 12, black, Off},
+    {10, "Rubber", {3480, 5880, 3195, 375}, 12, black, Off},
+    {ChangesInMaterials, "Changes in Materials", {3480, 6600, 3195, 375}, 12, black, Live},
+    {2, "Appearance of Materials", {3480, 7680, 3195, 375}, 12, black, Hidden},
+    {11, "Reversible Changes", {4680, 7680, 3195, 375}, 12, black, Hidden},
+    {MultipleChoiceWizard, "Multiple Choice Wizard", {7080, 5640, 4635, 495}, 18, navy, Live},
+    {WorksheetCatalogue, "Worksheet Catalogue", {7080, 6480, 4635, 495}, 18, navy, Live},
+    {Acknowledgments, "Acknowledgments", {120, 7920, 3195, 495}, 14.25f, navy, Live},
+    {ExitProgram, "Exit", {10560, 7920, 1245, 495}, 18, black, Live},
 };
+
+LabelDesign caption(const QString &text, TwipsRect place, float size, bool bold)
+{
+    return textLabel(text, place, {"Tahoma", size, bold}, Colour::yellow, Colour::purple);
+}
 
 OptionButton *makeSoundOption(QWidget *container, const QString &caption, TwipsRect place)
 {
@@ -71,7 +76,7 @@ OptionButton *makeSoundOption(QWidget *container, const QString &caption, TwipsR
     option->setCaption(caption);
     option->setPlace(place);
     option->setFontSpec({"Tahoma", 9.75f, true});
-    option->setColours(yellow, QColor(192, 192, 192));
+    option->setColours(Colour::yellow, Colour::buttonFace);
     return option;
 }
 
@@ -79,26 +84,15 @@ OptionButton *makeSoundOption(QWidget *container, const QString &caption, TwipsR
 
 Intro0::Intro0(Screens &screens) : Form(screens.stage()), m_screens(screens)
 {
-    Label1 = makeLabel(this, {"Kelvarin",
-                              {0, 120, 12000, 900},
-                              {"Tahoma", 32.25f, true},
-                              yellow,
-                              purple,
-                              BackStyle::Transparent,
-                              Alignment::Center});
+    Label1 = makeLabel(this, caption("Kelvarin", {0, 120, 12000, 900}, 32.25f, true));
     Image1 = new Image(this);
     Image1->setStretch(true);
     Image1->setPlace({6960, 1680, 4860, 3660});
     Option1 = makeSoundOption(this, "Sound On", {10440, 120, 1455, 255});
     Option2 = makeSoundOption(this, "Sound Off", {10440, 480, 1455, 255});
     Option1->setValue(true);
-    Label3 = makeLabel(this, {"Move the pointer over a topic and click to begin.",
-                              {0, 8280, 12000, 375},
-                              {"Tahoma", 9.75f, false},
-                              yellow,
-                              purple,
-                              BackStyle::Transparent,
-                              Alignment::Center});
+    Label3 = makeLabel(this, caption("Move the pointer over a topic and click to begin.",
+                                     {0, 8280, 12000, 375}, 9.75f, false));
     Timer1 = &addTimer(1);
     makeEntries();
 
@@ -110,19 +104,15 @@ Intro0::Intro0(Screens &screens) : Form(screens.stage()), m_screens(screens)
 void Intro0::makeEntries()
 {
     for (const Entry &entry : entries) {
-        Label *label = makeLabel(this, {entry.caption,
-                                        entry.place,
-                                        {"Tahoma", entry.fontSize, true},
-                                        yellow,
-                                        entry.back,
-                                        BackStyle::Opaque,
-                                        Alignment::Center});
-        label->setEnabled(entry.state == EntryState::Live);
-        label->setVisible(entry.state != EntryState::Hidden);
-        const int index = entry.index;
-        label->onClick = [this, index] { Label2_Click(index); };
-        label->onMouseMove = [this, index](const MouseArgs &) { Label2_MouseMove(index); };
-        Label2.add(index, label);
+        LabelDesign design = buttonLabel(entry.caption, entry.place, ButtonEdge::Plain);
+        design.font.size = entry.fontSize;
+        design.backColor = entry.back;
+        Label *label = makeLabel(this, design);
+        label->setEnabled(entry.state == Live);
+        label->setVisible(entry.state != Hidden);
+        addButton(
+            Label2, entry.index, label, [this](int index) { Label2_Click(index); },
+            [this](int index) { Label2_MouseMove(index); });
     }
 }
 
@@ -130,9 +120,9 @@ void Intro0::Form_Load()
 {
     ApplyScreenStyle(*this);
     carryOn(*this, [this] { Image1->LoadPicture("Images\\lampsm.jpg"); });
-    Option1->setBackColor(purple);
-    Option2->setBackColor(purple);
-    setBackColor(purple);
+    Option1->setBackColor(Colour::purple);
+    Option2->setBackColor(Colour::purple);
+    setBackColor(Colour::purple);
     m_screens.module1().SoundOn = 1;
     Timer1->setEnabled(true);
 }
@@ -159,41 +149,40 @@ void Intro0::Option2_Click()
 
 void Intro0::Label2_MouseMove(int index)
 {
-    Label2[index].setBackStyle(BackStyle::Opaque);
+    highlightButton(Label2, index);
 }
 
 void Intro0::Form_MouseMove(const MouseArgs &)
 {
-    for (const auto &[index, label] : Label2)
-        label->setBackStyle(BackStyle::Transparent);
+    clearHighlights(Label2);
 }
 
 void Intro0::Label2_Click(int index)
 {
     switch (index) {
-    case 3:
+    case PropertiesOfMaterials:
         m_screens.properties().show();
         break;
-    case 12:
+    case ChangesInMaterials:
         m_screens.irreversible().show();
         break;
-    case 16: {
+    case ExitProgram: {
         Titlefrm &exitScreen = m_screens.titlefrm();
         exitScreen.Command1->setCaption("Cancel");
         exitScreen.show();
         break;
     }
-    case 17:
+    case MultipleChoiceWizard:
         m_screens.wizard().show();
         break;
-    case 18:
+    case WorksheetCatalogue:
         m_screens.worksheets().show();
         m_screens.unload(*this);
         break;
-    case 19:
+    case Acknowledgments:
         openAcknowledgments();
         break;
-    case 20:
+    case TeachersGuide:
         openGuide();
         break;
     default:
@@ -208,12 +197,12 @@ void Intro0::openAcknowledgments()
 {
     Teacher &viewer = m_screens.teacher();
     viewer.Label1->hide();
-    viewer.Label3[2].hide();
-    viewer.Label3[3].hide();
+    viewer.Label3[Teacher::NextPage].hide();
+    viewer.Label3[Teacher::PreviousPage].hide();
     carryOn(viewer, [&] { viewer.Image1->LoadPicture("wmf\\acknowledgments.wmf"); });
     carryOn(viewer, [&] { viewer.Picture2->LoadPicture("logo\\orrowby2.bmp"); });
     carryOn(viewer, [&] { viewer.Image2->LoadPicture("wmf2\\acknowledgments.wmf"); });
-    viewer.setBackColor(QColor(49, 130, 212));
+    viewer.setBackColor(Colour::viewerBlue);
     viewer.Timer1->setEnabled(true);
     viewer.show();
 }

@@ -17,6 +17,17 @@ class Intro0 : public Form
 public:
     explicit Intro0(Screens &screens);
 
+    // The live entries of Label2; the others are greyed or hidden topics still to come.
+    enum Label2Entry {
+        PropertiesOfMaterials = 3,
+        ChangesInMaterials = 12,
+        ExitProgram = 16,
+        MultipleChoiceWizard = 17,
+        WorksheetCatalogue = 18,
+        Acknowledgments = 19,
+        TeachersGuide = 20,
+    };
+
     void Form_Load() override;
     void Form_MouseMove(const MouseArgs &args) override;
     void Label2_Click(int index);
@@ -25,13 +36,13 @@ public:
     void Option2_Click();
     void Timer1_Timer();
 
-    Label *Label1;
-    Image *Image1;
-    OptionButton *Option1;
-    OptionButton *Option2;
-    Label *Label3;
-    Timer *Timer1;
-    ControlArray<Label> Label2;
+    Label *Label1;              // the heading "Kelvarin"
+    Image *Image1;              // the lamp picture
+    OptionButton *Option1;      // "Sound On"
+    OptionButton *Option2;      // "Sound Off"
+    Label *Label3;              // the hint along the foot of the screen
+    Timer *Timer1;              // reads the worksheet index once the menu is up
+    ControlArray<Label> Label2; // the menu entries, by Label2Entry; there is no 14
 
 private:
     void makeEntries();

@@ -22,22 +22,13 @@ namespace
 
 Q_LOGGING_CATEGORY(lcMenus, "kelvarin.menus")
 
-const QColor yellow(255, 255, 0);
-const QColor black(0, 0, 0);
-
-struct Entry {
-    int index;
-    const char *caption;
-    TwipsRect place;
-};
-
-const Entry entries[] = {
-    {4, "Key Facts", {6360, 120, 1995, 495}},
-    {5, "Teacher's Notes", {8640, 120, 3195, 495}},
-    {0, "Multiple Choice", {120, 7920, 3195, 495}},
-    {1, "Labelling Activity", {3600, 7920, 3195, 495}},
-    {3, "Ordering Activity", {7080, 7920, 3195, 495}},
-    {2, "Exit", {10560, 7920, 1245, 495}},
+const ButtonSpec entries[] = {
+    {TopicMenu::KeyFacts, {6360, 120, 1995, 495}, "Key Facts"},
+    {TopicMenu::TeachersNotes, {8640, 120, 3195, 495}, "Teacher's Notes"},
+    {TopicMenu::Quiz, {120, 7920, 3195, 495}, "Multiple Choice"},
+    {TopicMenu::Labelling, {3600, 7920, 3195, 495}, "Labelling Activity"},
+    {TopicMenu::Ordering, {7080, 7920, 3195, 495}, "Ordering Activity"},
+    {TopicMenu::Exit, {10560, 7920, 1245, 495}, "Exit"},
 };
 
 constexpr int firstCandle = 3357;
@@ -55,26 +46,12 @@ TopicMenu::TopicMenu(Screens &screens, const TopicData &topic)
         Timer1 = &addTimer(75);
         Timer1->onTimer = [this] { Timer1_Timer(); };
     }
-    Label1 = makeLabel(this, {topic.title,
-                              {240, 0, 6240, 900},
-                              {"Times New Roman", 27.75f, true},
-                              yellow,
-                              black,
-                              BackStyle::Transparent,
-                              Alignment::Left});
-    for (const Entry &entry : entries) {
-        Label *label = makeLabel(this, {entry.caption,
-                                        entry.place,
-                                        {"Tahoma", 15.75f, true},
-                                        yellow,
-                                        black,
-                                        BackStyle::Opaque,
-                                        Alignment::Center});
-        const int index = entry.index;
-        label->onClick = [this, index] { label3_Click(index); };
-        label->onMouseMove = [this, index](const MouseArgs &) { label3_MouseMove(index); };
-        label3.add(index, label);
-    }
+    Label1 = makeLabel(this, textLabel(topic.title, {240, 0, 6240, 900},
+                                       {"Times New Roman", 27.75f, true}, Colour::yellow,
+                                       Colour::black, Alignment::Left));
+    makeButtons(
+        this, label3, entries, [this](int index) { label3_Click(index); },
+        [this](int index) { label3_MouseMove(index); }, ButtonEdge::Plain);
 }
 
 void TopicMenu::Form_Load()
@@ -101,35 +78,34 @@ void TopicMenu::Timer1_Timer()
 
 void TopicMenu::label3_MouseMove(int index)
 {
-    label3[index].setBackStyle(BackStyle::Opaque);
+    highlightButton(label3, index);
 }
 
 void TopicMenu::Form_MouseMove(const MouseArgs &)
 {
-    for (const auto &[index, label] : label3)
-        label->setBackStyle(BackStyle::Transparent);
+    clearHighlights(label3);
 }
 
 void TopicMenu::label3_Click(int index)
 {
     switch (index) {
-    case 0:
+    case Quiz:
         startQuiz();
         break;
-    case 1:
+    case Labelling:
         openActivity(m_topic.labelling);
         break;
-    case 2:
+    case Exit:
         m_screens.intro0().show();
         m_screens.unload(*this);
         break;
-    case 3:
+    case Ordering:
         openActivity(m_topic.ordering);
         break;
-    case 4:
+    case KeyFacts:
         openPages(m_topic.keyFacts);
         break;
-    case 5:
+    case TeachersNotes:
         openPages(m_topic.teacherNotes);
         break;
     default:

@@ -18,16 +18,18 @@ class TopicMenu : public Form
 public:
     TopicMenu(Screens &screens, const TopicData &topic);
 
+    enum Label3Entry { Quiz, Labelling, Exit, Ordering, KeyFacts, TeachersNotes };
+
     void Form_Load() override;
     void Form_MouseMove(const MouseArgs &args) override;
     void label3_Click(int index);
     void label3_MouseMove(int index);
     void Timer1_Timer();
 
-    Label *Label1;
-    Image *Image1 = nullptr; // the candle; only on the animated menu
-    Timer *Timer1 = nullptr;
-    ControlArray<Label> label3;
+    Label *Label1;              // the topic's title
+    Image *Image1 = nullptr;    // the burning candle; only on the animated menu
+    Timer *Timer1 = nullptr;    // the candle's next frame, every 75 ms
+    ControlArray<Label> label3; // the entries, by Label3Entry
 
 private:
     void startQuiz();

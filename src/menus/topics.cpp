@@ -1,10 +1,11 @@
 #include "menus/topics.h"
 
 #include "app/screens.h"
+#include "platform/palette.h"
 
 const TopicData propertiesTopic{
     .title = "Properties of Materials",
-    .backColor = QColor(39, 63, 137),
+    .backColor = Colour::propertiesBlue,
     .backgroundPicture = "Images\\ironbridge1.jpg",
     .candle = false,
     .questionSet = "multiple\\Properties of Materials.txt",
@@ -17,7 +18,7 @@ const TopicData propertiesTopic{
 
 const TopicData irreversibleTopic{
     .title = "Changes in Materials",
-    .backColor = QColor(2, 0, 0),
+    .backColor = Colour::nearBlack,
     .backgroundPicture = "",
     .candle = true,
     .questionSet = "multiple\\Changes in Materials.txt",

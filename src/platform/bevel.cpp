@@ -1,14 +1,16 @@
 #include "platform/bevel.h"
 
+#include "platform/palette.h"
+
 #include <QPainter>
 
 namespace
 {
 
-const QColor highlight(255, 255, 255);
-const QColor light(223, 223, 223);
-const QColor shadow(128, 128, 128);
-const QColor darkShadow(0, 0, 0);
+constexpr QColor highlight = Colour::white;
+constexpr QColor light = Colour::bevelLight;
+constexpr QColor shadow = Colour::greyText;
+constexpr QColor darkShadow = Colour::black;
 
 void edge(QPainter &painter, const QRect &r, const QColor &topLeft, const QColor &bottomRight)
 {

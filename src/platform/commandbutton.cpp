@@ -13,34 +13,16 @@ CommandButton::CommandButton(QWidget *container) : Control(container)
     setFontSpec(FontSpec{});
 }
 
-void CommandButton::setCaption(const QString &caption)
-{
-    m_caption = caption;
-    update();
-}
-
-void CommandButton::setBackColor(const QColor &colour)
-{
-    m_backColor = colour;
-    update();
-}
-
-void CommandButton::setFontSpec(const FontSpec &font)
-{
-    setFont(toQFont(font));
-    update();
-}
-
 void CommandButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), m_backColor);
+    painter.fillRect(rect(), BackColor());
     drawBevel(painter, rect(), m_down ? Bevel::Sunken : Bevel::Raised);
     const QRect textArea = rect().translated(m_down ? 1 : 0, m_down ? 1 : 0);
-    painter.setPen(isEnabled() ? QColor(Qt::black) : QColor(128, 128, 128));
+    painter.setPen(isEnabled() ? Colour::black : Colour::greyText);
     painter.drawText(textArea, Qt::AlignCenter, m_caption);
     if (hasFocus()) {
-        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.setPen(QPen(Colour::black, 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(4, 4, -5, -5));
     }
 }

@@ -11,9 +11,7 @@ public:
     explicit CommandButton(QWidget *container);
 
     QString Caption() const { return m_caption; }
-    void setCaption(const QString &caption);
-    void setBackColor(const QColor &colour);
-    void setFontSpec(const FontSpec &font);
+    void setCaption(const QString &caption) { setAndRepaint(m_caption, caption); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -23,6 +21,5 @@ protected:
 
 private:
     QString m_caption;
-    QColor m_backColor = QColor(192, 192, 192);
     bool m_down = false;
 };

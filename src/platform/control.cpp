@@ -3,32 +3,37 @@
 #include "platform/handleredge.h"
 
 #include <QMouseEvent>
+#include <initializer_list>
 
 namespace
 {
 
-int buttonMask(Qt::MouseButtons buttons)
+struct Bit {
+    int qtFlag;
+    int mask;
+};
+
+// The handlers' bit mask for a set of Qt's flags.
+int maskOf(int qtFlags, std::initializer_list<Bit> bits)
 {
     int mask = 0;
-    if (buttons & Qt::LeftButton)
-        mask |= 1;
-    if (buttons & Qt::RightButton)
-        mask |= 2;
-    if (buttons & Qt::MiddleButton)
-        mask |= 4;
+    for (const Bit &bit : bits) {
+        if (qtFlags & bit.qtFlag)
+            mask |= bit.mask;
+    }
     return mask;
+}
+
+int buttonMask(Qt::MouseButtons buttons)
+{
+    return maskOf(buttons.toInt(),
+                  {{Qt::LeftButton, 1}, {Qt::RightButton, 2}, {Qt::MiddleButton, 4}});
 }
 
 int shiftMask(Qt::KeyboardModifiers modifiers)
 {
-    int mask = 0;
-    if (modifiers & Qt::ShiftModifier)
-        mask |= 1;
-    if (modifiers & Qt::ControlModifier)
-        mask |= 2;
-    if (modifiers & Qt::AltModifier)
-        mask |= 4;
-    return mask;
+    return maskOf(modifiers.toInt(),
+                  {{Qt::ShiftModifier, 1}, {Qt::ControlModifier, 2}, {Qt::AltModifier, 4}});
 }
 
 } // namespace
@@ -40,46 +45,18 @@ MouseArgs mouseArgs(const QMouseEvent &event, bool releasedButtonOnly)
             shiftMask(event.modifiers()), toTwips(pos.x()), toTwips(pos.y())};
 }
 
-Control::Control(QWidget *container) : QWidget(container)
+Control::Control(QWidget *container) : TwipsWidget(container)
 {
     // Enabled controls accept every mouse event, so nothing reaches the screen behind them;
     // a disabled one lets Qt pass the event on to its container.
     setMouseTracking(true);
 }
 
-void Control::setLeft(float left)
+void Control::setFontSpec(const FontSpec &font)
 {
-    m_rect.left = left;
-    applyGeometry();
-}
-
-void Control::setTop(float top)
-{
-    m_rect.top = top;
-    applyGeometry();
-}
-
-void Control::setWidth(float width)
-{
-    m_rect.width = width;
-    applyGeometry();
-}
-
-void Control::setHeight(float height)
-{
-    m_rect.height = height;
-    applyGeometry();
-}
-
-void Control::setPlace(const TwipsRect &rect)
-{
-    m_rect = rect;
-    applyGeometry();
-}
-
-void Control::applyGeometry()
-{
-    setGeometry(pixelRect(m_rect));
+    m_font = font;
+    applyFont(toQFont(font));
+    update();
 }
 
 void Control::mousePressEvent(QMouseEvent *event)

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/units.h"
+#include "platform/palette.h"
+#include "platform/twipswidget.h"
 
-#include <QWidget>
 #include <functional>
 
 // The mouse as handlers see it: Button and Shift are bit masks (1 left, 2 right, 4 middle;
@@ -16,28 +16,21 @@ struct MouseArgs {
 
 MouseArgs mouseArgs(const QMouseEvent &event, bool releasedButtonOnly = false);
 
-// Base of every control: keeps Left, Top, Width and Height in twips as floats (the model's own
-// values) and swallows its own mouse events, handing them to the screen's handlers.
+// Base of every control: placed in twips, with the back colour and font it paints with, it
+// swallows its own mouse events and hands them to the screen's handlers.
 // The button that went down keeps the mouse until it is released (Qt's implicit grab), so a fast
 // drag never loses its control.
-class Control : public QWidget
+class Control : public TwipsWidget
 {
     Q_OBJECT
 public:
     explicit Control(QWidget *container);
 
-    float Left() const { return m_rect.left; }
-    float Top() const { return m_rect.top; }
-    float Width() const { return m_rect.width; }
-    float Height() const { return m_rect.height; }
-    void setLeft(float left);
-    void setTop(float top);
-    void setWidth(float width);
-    void setHeight(float height);
-    void setPlace(const TwipsRect &rect);
-    const TwipsRect &place() const { return m_rect; }
-
     bool Visible() const { return !isHidden(); }
+    QColor BackColor() const { return m_backColor; }
+    void setBackColor(const QColor &colour) { setAndRepaint(m_backColor, colour); }
+    const FontSpec &fontSpec() const { return m_font; }
+    void setFontSpec(const FontSpec &font);
 
     std::function<void()> onClick;
     std::function<void(const MouseArgs &)> onMouseDown;
@@ -50,9 +43,17 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     virtual void clicked();
+    // Where the font of setFontSpec goes: the control itself, unless it paints through a child.
+    virtual void applyFont(const QFont &font) { setFont(font); }
+    // Sets one of the properties the control paints, and paints it anew.
+    template <typename T> void setAndRepaint(T &property, const T &value)
+    {
+        property = value;
+        update();
+    }
 
 private:
-    void applyGeometry();
-    TwipsRect m_rect;
+    QColor m_backColor = Colour::buttonFace;
+    FontSpec m_font;
     bool m_pressedInside = false;
 };

@@ -7,41 +7,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-Form::Form(Stage &stage) : QWidget(&stage), m_stage(stage)
+Form::Form(Stage &stage) : TwipsWidget(&stage), m_stage(stage)
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_NoMousePropagation);
     // Created hidden: a screen appears only when something shows it.
     QWidget::hide();
-}
-
-void Form::setLeft(float left)
-{
-    m_rect.left = left;
-    applyGeometry();
-}
-
-void Form::setTop(float top)
-{
-    m_rect.top = top;
-    applyGeometry();
-}
-
-void Form::setWidth(float width)
-{
-    m_rect.width = width;
-    applyGeometry();
-}
-
-void Form::setHeight(float height)
-{
-    m_rect.height = height;
-    applyGeometry();
-}
-
-void Form::applyGeometry()
-{
-    setGeometry(pixelRect(m_rect));
 }
 
 void Form::setBackColor(const QColor &colour)
@@ -57,17 +28,18 @@ void Form::LoadPicture(const QString &path)
     update();
 }
 
-void Form::show()
+void Form::setVisible(bool visible)
 {
-    QWidget::show();
-    raise();
+    TwipsWidget::setVisible(visible);
+    if (visible)
+        raise();
 }
 
 void Form::setFillsStage(bool fills)
 {
     m_fillsStage = fills;
     if (fills) {
-        m_rect = {0, 0, m_stage.displayWidth(), m_stage.displayHeight()};
+        keepPlace({0, 0, m_stage.displayWidth(), m_stage.displayHeight()});
         setGeometry(m_stage.rect());
     }
 }

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "platform/control.h"
+#include "platform/palette.h"
 #include "platform/picture.h"
+#include "platform/twipswidget.h"
 
-#include <QWidget>
 #include <vector>
 
 class Stage;
@@ -12,7 +13,7 @@ class Timer;
 // The base of every screen: a child of the stage with its caption, place and size in twips,
 // background colour and picture. Pointer moves over the bare screen reach Form_MouseMove; moves
 // over a control stay with that control.
-class Form : public QWidget
+class Form : public TwipsWidget
 {
     Q_OBJECT
 public:
@@ -24,14 +25,6 @@ public:
 
     QString Caption() const { return m_caption; }
     void setCaption(const QString &caption) { m_caption = caption; }
-    float Left() const { return m_rect.left; }
-    float Top() const { return m_rect.top; }
-    float Width() const { return m_rect.width; }
-    float Height() const { return m_rect.height; }
-    void setLeft(float left);
-    void setTop(float top);
-    void setWidth(float width);
-    void setHeight(float height);
     QColor BackColor() const { return m_backColor; }
     void setBackColor(const QColor &colour);
     // The screen's own background picture, drawn at its own size from the top-left corner.
@@ -39,8 +32,9 @@ public:
     void LoadPicture(const QString &path);
     QString pictureFile() const { return m_pictureFile; }
 
-    // Makes the screen visible and brings it to the front of every other screen.
-    void show();
+    // Showing a screen (show(), setVisible(true)) also brings it to the front of every other
+    // screen, even when it was already visible beneath them.
+    void setVisible(bool visible) override;
     // Keeps the screen the size of the stage, now and whenever the stage changes size.
     void setFillsStage(bool fills);
     bool fillsStage() const { return m_fillsStage; }
@@ -55,11 +49,9 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
-    void applyGeometry();
     Stage &m_stage;
     QString m_caption;
-    TwipsRect m_rect;
-    QColor m_backColor = QColor(192, 192, 192);
+    QColor m_backColor = Colour::buttonFace;
     Picture m_picture;
     QString m_pictureFile;
     bool m_fillsStage = false;

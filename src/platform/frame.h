@@ -9,14 +9,11 @@ class Frame : public Control
 public:
     explicit Frame(QWidget *container);
 
-    void setCaption(const QString &caption);
-    void setBackColor(const QColor &colour);
-    void setFontSpec(const FontSpec &font);
+    void setCaption(const QString &caption) { setAndRepaint(m_caption, caption); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     QString m_caption;
-    QColor m_backColor = QColor(192, 192, 192);
 };

@@ -4,66 +4,17 @@
 
 Label::Label(QWidget *container) : Control(container)
 {
-    setFont(toQFont(m_font));
-}
-
-void Label::setCaption(const QString &caption)
-{
-    m_caption = caption;
-    update();
-}
-
-void Label::setForeColor(const QColor &colour)
-{
-    m_foreColor = colour;
-    update();
-}
-
-void Label::setBackColor(const QColor &colour)
-{
-    m_backColor = colour;
-    update();
-}
-
-void Label::setBackStyle(BackStyle style)
-{
-    m_backStyle = style;
-    update();
-}
-
-void Label::setAlignment(Alignment alignment)
-{
-    m_alignment = alignment;
-    update();
-}
-
-void Label::setBorder(bool singleLine)
-{
-    m_border = singleLine;
-    update();
-}
-
-void Label::setWordWrap(bool wrap)
-{
-    m_wordWrap = wrap;
-    update();
-}
-
-void Label::setFontSpec(const FontSpec &font)
-{
-    m_font = font;
-    setFont(toQFont(font));
-    update();
+    setFontSpec(FontSpec{});
 }
 
 void Label::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     if (m_backStyle == BackStyle::Opaque)
-        painter.fillRect(rect(), m_backColor);
+        painter.fillRect(rect(), BackColor());
     QRect textArea = rect();
     if (m_border) {
-        painter.setPen(Qt::black);
+        painter.setPen(Colour::black);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
         textArea.adjust(1, 1, -1, -1);
     }
@@ -77,10 +28,16 @@ void Label::paintEvent(QPaintEvent *)
         return;
     }
     // Greyed text is engraved: a light copy one pixel down and right, grey on top.
-    painter.setPen(QColor(255, 255, 255));
+    painter.setPen(Colour::white);
     painter.drawText(textArea.translated(1, 1), flags, m_caption);
-    painter.setPen(QColor(128, 128, 128));
+    painter.setPen(Colour::greyText);
     painter.drawText(textArea, flags, m_caption);
+}
+
+LabelDesign textLabel(const QString &caption, TwipsRect place, const FontSpec &font,
+                      const QColor &fore, const QColor &back, Alignment alignment)
+{
+    return {caption, place, font, fore, back, BackStyle::Transparent, alignment};
 }
 
 Label *makeLabel(QWidget *container, const LabelDesign &design)

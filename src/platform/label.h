@@ -15,31 +15,25 @@ public:
     explicit Label(QWidget *container);
 
     QString Caption() const { return m_caption; }
-    void setCaption(const QString &caption);
+    void setCaption(const QString &caption) { setAndRepaint(m_caption, caption); }
     QColor ForeColor() const { return m_foreColor; }
-    void setForeColor(const QColor &colour);
-    QColor BackColor() const { return m_backColor; }
-    void setBackColor(const QColor &colour);
+    void setForeColor(const QColor &colour) { setAndRepaint(m_foreColor, colour); }
     BackStyle backStyle() const { return m_backStyle; }
-    void setBackStyle(BackStyle style);
-    void setAlignment(Alignment alignment);
-    void setBorder(bool singleLine);
-    void setWordWrap(bool wrap);
-    void setFontSpec(const FontSpec &font);
-    const FontSpec &fontSpec() const { return m_font; }
+    void setBackStyle(BackStyle style) { setAndRepaint(m_backStyle, style); }
+    void setAlignment(Alignment alignment) { setAndRepaint(m_alignment, alignment); }
+    void setBorder(bool singleLine) { setAndRepaint(m_border, singleLine); }
+    void setWordWrap(bool wrap) { setAndRepaint(m_wordWrap, wrap); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     QString m_caption;
-    QColor m_foreColor = Qt::black;
-    QColor m_backColor = QColor(192, 192, 192);
+    QColor m_foreColor = Colour::black;
     BackStyle m_backStyle = BackStyle::Opaque;
     Alignment m_alignment = Alignment::Left;
     bool m_border = false;
     bool m_wordWrap = true;
-    FontSpec m_font;
 };
 
 // The design values of one label, so a screen's table of labels reads like its design table.
@@ -47,11 +41,16 @@ struct LabelDesign {
     QString caption;
     TwipsRect place;
     FontSpec font;
-    QColor foreColor = Qt::black;
-    QColor backColor = QColor(192, 192, 192);
+    QColor foreColor = Colour::black;
+    QColor backColor = Colour::buttonFace;
     BackStyle backStyle = BackStyle::Transparent;
     Alignment alignment = Alignment::Left;
     bool border = false;
 };
+
+// A caption written straight onto whatever lies behind it, as headings and notes are.
+LabelDesign textLabel(const QString &caption, TwipsRect place, const FontSpec &font,
+                      const QColor &fore, const QColor &back,
+                      Alignment alignment = Alignment::Center);
 
 Label *makeLabel(QWidget *container, const LabelDesign &design);

@@ -5,6 +5,7 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <cmath>
+#include <iterator>
 
 // The records that draw, each onto the painter in device units through the mapping.
 
@@ -25,40 +26,21 @@ double length(QPointF vector)
     return std::hypot(vector.x(), vector.y());
 }
 
+// A pen's style by its number, 0 to 5; any other is solid.
 Qt::PenStyle penStyle(int style)
 {
-    switch (style & 0x0F) {
-    case 1:
-        return Qt::DashLine;
-    case 2:
-        return Qt::DotLine;
-    case 3:
-        return Qt::DashDotLine;
-    case 4:
-        return Qt::DashDotDotLine;
-    case 5:
-        return Qt::NoPen;
-    default:
-        return Qt::SolidLine;
-    }
+    constexpr Qt::PenStyle styles[] = {Qt::SolidLine,   Qt::DashLine,       Qt::DotLine,
+                                       Qt::DashDotLine, Qt::DashDotDotLine, Qt::NoPen};
+    const int number = style & 0x0F;
+    return number < int(std::size(styles)) ? styles[number] : Qt::SolidLine;
 }
 
+// A hatched brush's pattern by its number, 0 to 4; any other is the diagonal cross.
 Qt::BrushStyle hatchStyle(int hatch)
 {
-    switch (hatch) {
-    case 0:
-        return Qt::HorPattern;
-    case 1:
-        return Qt::VerPattern;
-    case 2:
-        return Qt::FDiagPattern;
-    case 3:
-        return Qt::BDiagPattern;
-    case 4:
-        return Qt::CrossPattern;
-    default:
-        return Qt::DiagCrossPattern;
-    }
+    constexpr Qt::BrushStyle styles[] = {Qt::HorPattern, Qt::VerPattern, Qt::FDiagPattern,
+                                         Qt::BDiagPattern, Qt::CrossPattern};
+    return hatch >= 0 && hatch < int(std::size(styles)) ? styles[hatch] : Qt::DiagCrossPattern;
 }
 
 // The angle Qt's arcs use (of the ellipse's own parameter, counter-clockwise on the device) for

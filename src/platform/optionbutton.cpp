@@ -1,107 +1,22 @@
 #include "platform/optionbutton.h"
 
-#include "platform/handleredge.h"
-
-#include <QKeyEvent>
-#include <QPainter>
-#include <QStyleOptionButton>
-
-void paintChoice(QWidget &widget, bool round, bool checked, const QString &caption,
-                 const QColor &fore, const QColor &back)
-{
-    QPainter painter(&widget);
-    painter.fillRect(widget.rect(), back);
-    const int box = std::min(13, widget.height());
-    QStyleOptionButton option;
-    option.initFrom(&widget);
-    option.rect = QRect(0, (widget.height() - box) / 2, box, box);
-    option.state |= checked ? QStyle::State_On : QStyle::State_Off;
-    option.palette.setColor(QPalette::Base, Qt::white);
-    widget.style()->drawPrimitive(round ? QStyle::PE_IndicatorRadioButton
-                                        : QStyle::PE_IndicatorCheckBox,
-                                  &option, &painter, &widget);
-    painter.setPen(widget.isEnabled() ? fore : QColor(128, 128, 128));
-    painter.drawText(widget.rect().adjusted(box + 4, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                     caption);
-    if (widget.hasFocus()) {
-        painter.setPen(QPen(fore, 1, Qt::DotLine));
-        // Without a caption the mark goes round the box itself, or the focus would not show.
-        if (caption.isEmpty()) {
-            painter.drawRect(option.rect.adjusted(-2, -2, 1, 1));
-            return;
-        }
-        const int width = painter.fontMetrics().horizontalAdvance(caption);
-        painter.drawRect(QRect(box + 3, 0, width + 2, widget.height() - 1));
-    }
-}
-
-OptionButton::OptionButton(QWidget *container) : Control(container)
-{
-    setFocusPolicy(Qt::StrongFocus);
-}
+OptionButton::OptionButton(QWidget *container) : ChoiceButton(container, true) {}
 
 void OptionButton::setValue(bool value)
 {
-    if (value == m_value)
+    if (!setChecked(value) || !value)
         return;
-    m_value = value;
-    update();
-    if (value) {
-        clearSiblings();
-        if (onClick)
-            onClick();
-    }
-}
-
-void OptionButton::clearSiblings()
-{
+    // The others of the group clear without a click of their own.
     for (auto *sibling : parentWidget()->findChildren<OptionButton *>(Qt::FindDirectChildrenOnly)) {
-        if (sibling != this && sibling->m_value) {
-            sibling->m_value = false;
-            sibling->update();
-        }
+        if (sibling != this)
+            sibling->setChecked(false);
     }
-}
-
-void OptionButton::setCaption(const QString &caption)
-{
-    m_caption = caption;
-    update();
-}
-
-void OptionButton::setColours(const QColor &fore, const QColor &back)
-{
-    m_foreColor = fore;
-    m_backColor = back;
-    update();
-}
-
-void OptionButton::setBackColor(const QColor &colour)
-{
-    setColours(m_foreColor, colour);
-}
-
-void OptionButton::setFontSpec(const FontSpec &font)
-{
-    setFont(toQFont(font));
-    update();
+    if (onClick)
+        onClick();
 }
 
 void OptionButton::clicked()
 {
     setFocus(Qt::MouseFocusReason);
     setValue(true);
-}
-
-void OptionButton::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Space)
-        runHandler(*this, [this] { clicked(); });
-    else
-        Control::keyPressEvent(event);
-}
-
-void OptionButton::paintEvent(QPaintEvent *)
-{
-    paintChoice(*this, true, m_value, m_caption, m_foreColor, m_backColor);
 }

@@ -82,9 +82,9 @@ void TextBox::setStorable(std::function<bool(QStringView)> storable)
     m_edit->setValidator(new StorableTextValidator(std::move(storable), m_edit));
 }
 
-void TextBox::setFontSpec(const FontSpec &font)
+void TextBox::applyFont(const QFont &font)
 {
-    m_edit->setFont(toQFont(font));
+    m_edit->setFont(font);
 }
 
 void TextBox::setColours(const QColor &fore, const QColor &back)

@@ -20,7 +20,6 @@ public:
     // Typed text (through the keyboard or an input method) that storable refuses is not taken in;
     // pasted text loses the characters it refuses and keeps the rest.
     void setStorable(std::function<bool(QStringView)> storable);
-    void setFontSpec(const FontSpec &font);
     void setColours(const QColor &fore, const QColor &back);
     void SetFocus();
     QLineEdit *editor() const { return m_edit; }
@@ -30,6 +29,7 @@ public:
     std::function<void()> onChange;
 
 protected:
+    void applyFont(const QFont &font) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 

@@ -1,6 +1,7 @@
 #include "quiz/certificateprint.h"
 
 #include "platform/messageboxes.h"
+#include "platform/palette.h"
 #include "platform/printer.h"
 #include "platform/printrun.h"
 
@@ -16,10 +17,10 @@ const QString praise = QStringLiteral("Excellent Work");
 const QString band = QStringLiteral("   Well Done      Well Done     Well Done     Well Done    ");
 
 // The classic palette entries the certificate uses.
-const QColor black(0, 0, 0);       // 0
-const QColor blue(0, 0, 128);      // 1
-const QColor lightBlue(0, 0, 255); // 9
-const QColor lightRed(255, 0, 0);  // 12
+constexpr QColor black = Colour::black;    // 0
+constexpr QColor blue = Colour::navy;      // 1
+constexpr QColor lightBlue = Colour::blue; // 9
+constexpr QColor lightRed = Colour::red;   // 12
 
 void setFont(Printer &printer, float points)
 {

@@ -14,10 +14,10 @@
 namespace
 {
 
-const QColor yellow(255, 255, 0);
-const QColor green(0, 255, 0);
-const QColor lilac(128, 128, 255);
-const QColor screenBlue(0, 78, 152);
+using Colour::green;
+using Colour::lilac;
+using Colour::screenBlue;
+using Colour::yellow;
 
 constexpr int NoAnswer = 5;
 
@@ -29,10 +29,10 @@ LabelDesign title(const QString &caption, TwipsRect place, FontSpec font, const 
 
 // "Print Worksheet" is offered on every quiz: a teacher can print any set, built-in or their own.
 const ButtonSpec buttons[] = {
-    {0, {2040, 7920, 3765, 495}, "<< Previous Question", false},
-    {1, {6000, 7920, 3765, 495}, "Next Question >>", true},
-    {2, {10560, 7920, 1245, 495}, "Exit", true},
-    {3, {7920, 1920, 3045, 495}, "Print Worksheet", true},
+    {Multiple::PreviousQuestion, {2040, 7920, 3765, 495}, "<< Previous Question", false},
+    {Multiple::NextQuestion, {6000, 7920, 3765, 495}, "Next Question >>", true},
+    {Multiple::Exit, {10560, 7920, 1245, 495}, "Exit", true},
+    {Multiple::PrintWorksheet, {7920, 1920, 3045, 495}, "Print Worksheet", true},
 };
 
 const float answerTops[] = {5400, 6000, 6600, 7200};
@@ -53,7 +53,9 @@ Multiple::Multiple(Screens &screens) : Form(screens.stage()), m_screens(screens)
     Label4 = makeLabel(
         this, title("", {360, 3240, 5415, 615}, {"Times New Roman", 24}, yellow, Alignment::Left));
     Label2 = makeLabel(this, title("", {960, 3960, 9840, 1455}, {"Times New Roman", 30}, yellow));
-    makeButtons();
+    makeButtons(
+        this, Label3, buttons, [this](int index) { Label3_Click(index); },
+        [this](int index) { Label3_MouseMove(index); });
 }
 
 void Multiple::makeAnswers()
@@ -61,7 +63,7 @@ void Multiple::makeAnswers()
     for (int index = 1; index <= NoAnswer; ++index) {
         auto *answer = new OptionButton(this);
         answer->setFontSpec({"Times New Roman", AnswerSize, false});
-        answer->setColours(yellow, QColor(192, 192, 192));
+        answer->setColours(yellow, Colour::buttonFace);
         if (index < NoAnswer)
             answer->setPlace({2400, answerTops[index - 1], 6975, 525});
         else
@@ -72,13 +74,6 @@ void Multiple::makeAnswers()
     Option1[NoAnswer].setValue(true);
     for (int index = 1; index <= NoAnswer; ++index)
         Option1[index].onClick = [this, index] { Option1_Click(index); };
-}
-
-void Multiple::makeButtons()
-{
-    ::makeButtons(
-        this, Label3, buttons, [this](int index) { Label3_Click(index); },
-        [this](int index) { Label3_MouseMove(index); });
 }
 
 void Multiple::Form_Load()
@@ -103,8 +98,8 @@ void Multiple::showquest()
     const Module1 &m = m_screens.module1();
     const int question = m.CurrentQuestion;
     Option1[NoAnswer].setValue(true);
-    Label3[0].show();
-    Label3[1].setCaption("Next Question >>");
+    Label3[PreviousQuestion].show();
+    Label3[NextQuestion].setCaption("Next Question >>");
     Label4->setCaption("Question " + QString::number(question));
     Label2->setCaption(m.QuestionText[question]);
     const QString answers[] = {m.AnswerA[question], m.AnswerB[question], m.AnswerC[question],
@@ -116,9 +111,9 @@ void Multiple::showquest()
             {"Times New Roman", answerFontSize(answers[index - 1], answer.width()), false});
     }
     if (question == 1)
-        Label3[0].hide();
+        Label3[PreviousQuestion].hide();
     if (question == QuestionCount)
-        Label3[1].setCaption("Check Score >>");
+        Label3[NextQuestion].setCaption("Check Score >>");
     // Focus rests on the hidden button, so no answer carries a focus mark.
     if (Option1[NoAnswer].Visible())
         Option1[NoAnswer].setFocus(Qt::OtherFocusReason);
@@ -133,11 +128,11 @@ void Multiple::Label3_Click(int index)
 {
     Module1 &m = m_screens.module1();
     switch (index) {
-    case 0:
+    case PreviousQuestion:
         --m.CurrentQuestion;
         showquest();
         break;
-    case 1:
+    case NextQuestion:
         recordAnswer();
         ++m.CurrentQuestion;
         if (m.CurrentQuestion < QuestionCount + 1)
@@ -145,10 +140,10 @@ void Multiple::Label3_Click(int index)
         else
             scoreQuiz();
         break;
-    case 2:
+    case Exit:
         m_screens.unload(*this);
         break;
-    case 3:
+    case PrintWorksheet:
         Printpage();
         break;
     }
@@ -196,20 +191,19 @@ void Multiple::handOverToResults()
     Welldone &results = m_screens.welldone();
     results.Label6->hide();
     results.Label5->show();
-    results.Label3[0].show();
+    results.Label3[Welldone::PrintOrReview].show();
     results.show();
     m_screens.unload(*this);
 }
 
 void Multiple::Label3_MouseMove(int index)
 {
-    Label3[index].setBackStyle(BackStyle::Opaque);
+    highlightButton(Label3, index);
 }
 
 void Multiple::Form_MouseMove(const MouseArgs &)
 {
-    for (const auto &[index, label] : Label3)
-        label->setBackStyle(BackStyle::Transparent);
+    clearHighlights(Label3);
 }
 
 void Multiple::Printpage()

@@ -17,6 +17,8 @@ class Multiple : public Form
 public:
     explicit Multiple(Screens &screens);
 
+    enum Label3Button { PreviousQuestion = 0, NextQuestion = 1, Exit = 2, PrintWorksheet = 3 };
+
     void Form_Load() override;
     void Form_MouseMove(const MouseArgs &args) override;
     void showquest();
@@ -25,18 +27,17 @@ public:
     void Label3_Click(int index);
     void Label3_MouseMove(int index);
 
-    Label *Label1;
-    Label *Label5;
-    Label *Label6;
-    PictureBox *Picture1;
-    Label *Label4;
-    Label *Label2;
-    ControlArray<OptionButton> Option1;
-    ControlArray<Label> Label3;
+    Label *Label1;                      // the heading "Multiple Choice"
+    Label *Label5;                      // the topic's or worksheet's name
+    Label *Label6;                      // the question set's title
+    PictureBox *Picture1;               // the topic's small picture
+    Label *Label4;                      // "Question 3"
+    Label *Label2;                      // the question
+    ControlArray<OptionButton> Option1; // answers 1 to 4; 5 the hidden "no answer" button
+    ControlArray<Label> Label3;         // the buttons, by Label3Button
 
 private:
     void makeAnswers();
-    void makeButtons();
     void recordAnswer();
     void scoreQuiz();
     void fillReview();

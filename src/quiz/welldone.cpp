@@ -21,8 +21,8 @@
 namespace
 {
 
-const QColor yellow(255, 255, 0);
-const QColor purple(49, 27, 110);
+using Colour::purple;
+using Colour::yellow;
 
 const FontSpec messageFont{"Times New Roman", 24, false};
 
@@ -35,8 +35,8 @@ LabelDesign message(const QString &caption, TwipsRect place, float size = 24)
 
 // "Print Certificate" or "Check Wrong Answers" is worded at load; the quiz shows it.
 const ButtonSpec buttons[] = {
-    {0, {240, 1800, 3765, 495}, "", false},
-    {1, {10560, 7920, 1245, 495}, "Exit", true},
+    {Welldone::PrintOrReview, {240, 1800, 3765, 495}, "", false},
+    {Welldone::Exit, {10560, 7920, 1245, 495}, "Exit", true},
 };
 
 // How wide the heading is on the screen, in twips.
@@ -51,14 +51,11 @@ float screenHeadingWidth(const QString &heading)
 
 Welldone::Welldone(Screens &screens) : Form(screens.stage()), m_screens(screens)
 {
-    Label4 = makeLabel(this, {"Well Done!",
-                              {0, 120, 12000, 900},
-                              {"Tahoma", 36, true},
-                              yellow,
-                              purple,
-                              BackStyle::Transparent,
-                              Alignment::Center});
-    makeButtons();
+    Label4 = makeLabel(
+        this, textLabel("Well Done!", {0, 120, 12000, 900}, {"Tahoma", 36, true}, yellow, purple));
+    makeButtons(
+        this, Label3, buttons, [this](int index) { Label3_Click(index); },
+        [this](int index) { Label3_MouseMove(index); });
     Picture1 = new PictureBox(this);
     Picture1->setObjectName("Picture1");
     Picture1->setPlace({5880, 1440, 4800, 3600});
@@ -84,13 +81,6 @@ Welldone::Welldone(Screens &screens) : Form(screens.stage()), m_screens(screens)
     Timer3->onTimer = [this] { Timer3_Timer(); };
 }
 
-void Welldone::makeButtons()
-{
-    ::makeButtons(
-        this, Label3, buttons, [this](int index) { Label3_Click(index); },
-        [this](int index) { Label3_MouseMove(index); });
-}
-
 void Welldone::Form_Load()
 {
     ApplyScreenStyle(*this);
@@ -111,15 +101,15 @@ void Welldone::wordTheScore()
     Label1->setCaption(scoreMessage(m.Score, m.ScoreOutOf));
     if (isPerfect()) {
         Label6->hide();
-        Label3[0].setCaption("Print Certificate");
-        Label3[0].show();
+        Label3[PrintOrReview].setCaption("Print Certificate");
+        Label3[PrintOrReview].show();
         Text1->show();
         Label2->show();
         return;
     }
     // Only the quiz has wrong answers to list, so it alone shows the hint and the button.
     Label5->setCaption("Click the button above to check which questions you answered incorrectly.");
-    Label3[0].setCaption("Check Wrong Answers");
+    Label3[PrintOrReview].setCaption("Check Wrong Answers");
 }
 
 void Welldone::Timer1_Timer()
@@ -135,8 +125,8 @@ void Welldone::Timer2_Timer()
     if (Text1->Visible())
         Text1->SetFocus();
     Timer2->setEnabled(false);
-    Label3[0].setBackStyle(BackStyle::Opaque);
-    Label3[1].setBackStyle(BackStyle::Opaque);
+    highlightButton(Label3, PrintOrReview);
+    highlightButton(Label3, Exit);
     Timer3->setEnabled(true);
 }
 
@@ -154,7 +144,7 @@ void Welldone::Timer3_Timer()
 
 void Welldone::Label3_Click(int index)
 {
-    if (index == 0 && isPerfect()) {
+    if (index == PrintOrReview && isPerfect()) {
         try {
             Printpage();
         } catch (const std::exception &error) {
@@ -165,7 +155,7 @@ void Welldone::Label3_Click(int index)
         }
         return;
     }
-    if (index == 0) {
+    if (index == PrintOrReview) {
         m_screens.wrong().show();
     } else {
         // After an activity there is no review to close, and none is made just to close it.
@@ -178,13 +168,12 @@ void Welldone::Label3_Click(int index)
 
 void Welldone::Label3_MouseMove(int index)
 {
-    Label3[index].setBackStyle(BackStyle::Opaque);
+    highlightButton(Label3, index);
 }
 
 void Welldone::Form_MouseMove(const MouseArgs &)
 {
-    for (const auto &[index, label] : Label3)
-        label->setBackStyle(BackStyle::Transparent);
+    clearHighlights(Label3);
 }
 
 void Welldone::Printpage()

@@ -18,6 +18,9 @@ class Welldone : public Form
 public:
     explicit Welldone(Screens &screens);
 
+    // PrintOrReview reads "Print Certificate" after a perfect result, else "Check Wrong Answers".
+    enum Label3Button { PrintOrReview = 0, Exit = 1 };
+
     void Form_Load() override;
     void Form_MouseMove(const MouseArgs &args) override;
     void Label3_Click(int index);
@@ -27,20 +30,19 @@ public:
     void Timer3_Timer();
     void Printpage();
 
-    Label *Label4;
-    ControlArray<Label> Label3;
-    PictureBox *Picture1;
-    Label *Label1;
-    Label *Label5;
-    Label *Label6;
-    TextBox *Text1;
-    Label *Label2;
-    Timer *Timer1;
-    Timer *Timer2;
-    Timer *Timer3;
+    Label *Label4;              // the heading "Well Done!"
+    ControlArray<Label> Label3; // the buttons, by Label3Button
+    PictureBox *Picture1;       // the lamp picture
+    Label *Label1;              // the score in words
+    Label *Label5;              // the hint to check the wrong answers (after a quiz)
+    Label *Label6;              // "Read the Key Facts and try again." (after an activity)
+    TextBox *Text1;             // the pupil's name for the certificate
+    Label *Label2;              // the hint to enter a name before printing
+    Timer *Timer1;              // loads the picture once the screen is up
+    Timer *Timer2;              // then focuses the name box and boxes the buttons
+    Timer *Timer3;              // then plays the praise clip
 
 private:
-    void makeButtons();
     void wordTheScore();
     bool isPerfect() const;
     Screens &m_screens;

@@ -8,15 +8,19 @@
 namespace
 {
 
-const QColor yellow(255, 255, 0);
-const QColor white(255, 255, 255);
-const QColor blue(0, 78, 152);
+using Colour::white;
+using Colour::yellow;
+
+const ButtonSpec buttons[] = {
+    {Wrong::Exit, {10560, 7920, 1245, 495}, "Exit"},
+};
 
 LabelDesign line(const QString &caption, TwipsRect place, float size, const QColor &colour,
                  Alignment alignment)
 {
-    return {caption,  place, {"Tahoma", size, true}, colour, blue, BackStyle::Transparent,
-            alignment};
+    return {
+        caption,  place, {"Tahoma", size, true}, colour, Colour::screenBlue, BackStyle::Transparent,
+        alignment};
 }
 
 } // namespace
@@ -35,9 +39,9 @@ Wrong::Wrong(Screens &screens) : Form(screens.stage()), m_screens(screens)
     }
     Label5 = makeLabel(this, line("Read the Key Facts and try again.", {0, 7920, 12000, 540},
                                   20.25f, yellow, Alignment::Center));
-    Label *exit = makeLabel(this, buttonLabel("Exit", {10560, 7920, 1245, 495}));
-    exit->onClick = [this] { Label3_Click(1); };
-    Label3.add(1, exit);
+    // The review's one button has no highlight.
+    makeButtons(
+        this, Label3, buttons, [this](int index) { Label3_Click(index); }, [](int) {});
 }
 
 void Wrong::Form_Load()

@@ -14,14 +14,16 @@ class Wrong : public Form
 public:
     explicit Wrong(Screens &screens);
 
+    enum Label3Button { Exit = 1 };
+
     void Form_Load() override;
     void Label3_Click(int index);
 
-    Label *Label6;
-    Label *Label4;
-    ControlArray<Label> Label2;
-    Label *Label5;
-    ControlArray<Label> Label3;
+    Label *Label6;              // the question set's title
+    Label *Label4;              // "You answered the following questions incorrectly."
+    ControlArray<Label> Label2; // the wrong answers' lines, 0 to 9, shown as the quiz fills them
+    Label *Label5;              // "Read the Key Facts and try again."
+    ControlArray<Label> Label3; // the buttons, by Label3Button
 
 private:
     Screens &m_screens;

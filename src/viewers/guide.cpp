@@ -16,8 +16,7 @@ void Guide::Form_Load()
 
 void Guide::Form_MouseMove(const MouseArgs &)
 {
-    for (const auto &[index, label] : Label3)
-        label->setBackStyle(BackStyle::Transparent);
+    clearHighlights(Label3);
 }
 
 void Guide::pageTurned(Turn)
@@ -25,9 +24,9 @@ void Guide::pageTurned(Turn)
     const int page = m_screens.module1().ViewerPage;
     if (page < 1 || page > 3)
         return;
-    Label3[3].setEnabled(page != 1);
+    Label3[PreviousPage].setEnabled(page != 1);
     if (page != 1)
-        Label3[2].setEnabled(page != 3);
+        Label3[NextPage].setEnabled(page != 3);
     const QString name = QStringLiteral("guide") + QString::number(page) + QStringLiteral(".wmf");
     loadPage(QStringLiteral("wmf\\") + name, QStringLiteral("wmf2\\") + name);
     Label1->setCaption("Page " + QString::number(page) + " of 3");

@@ -1,6 +1,7 @@
 #include "viewers/pageviewer.h"
 
 #include "app/screens.h"
+#include "app/screenstyle.h"
 #include "platform/handleredge.h"
 #include "platform/image.h"
 #include "platform/label.h"
@@ -10,22 +11,11 @@
 namespace
 {
 
-const QColor yellow(255, 255, 0);
-const QColor black(0, 0, 0);
-const QColor white(255, 255, 255);
-
-struct Entry {
-    int index;
-    const char *caption;
-    TwipsRect place;
-    bool enabled;
-};
-
-const Entry entries[] = {
-    {0, "Print", {10680, 120, 1125, 495}, true},
-    {1, "Exit", {10680, 7920, 1125, 495}, true},
-    {2, "Next Page", {6720, 7920, 2685, 495}, true},
-    {3, "Previous Page", {1320, 7920, 2685, 495}, false},
+const ButtonSpec entries[] = {
+    {PageViewer::Print, {10680, 120, 1125, 495}, "Print"},
+    {PageViewer::Exit, {10680, 7920, 1125, 495}, "Exit"},
+    {PageViewer::NextPage, {6720, 7920, 2685, 495}, "Next Page"},
+    {PageViewer::PreviousPage, {1320, 7920, 2685, 495}, "Previous Page", true, false},
 };
 
 } // namespace
@@ -43,41 +33,30 @@ PageViewer::PageViewer(Screens &screens, TwipsRect printCopyPlace)
     Label1 = makeLabel(this, {"",
                               {4200, 7920, 2295, 495},
                               {"Tahoma", 15.75f, true},
-                              black,
-                              white,
+                              Colour::black,
+                              Colour::white,
                               BackStyle::Opaque,
                               Alignment::Center});
-    for (const Entry &entry : entries) {
-        Label *label = makeLabel(this, {entry.caption,
-                                        entry.place,
-                                        {"Tahoma", 15.75f, true},
-                                        yellow,
-                                        black,
-                                        BackStyle::Opaque,
-                                        Alignment::Center});
-        label->setEnabled(entry.enabled);
-        const int index = entry.index;
-        label->onClick = [this, index] { Label3_Click(index); };
-        label->onMouseMove = [this, index](const MouseArgs &) { Label3_MouseMove(index); };
-        Label3.add(index, label);
-    }
+    makeButtons(
+        this, Label3, entries, [this](int index) { Label3_Click(index); },
+        [this](int index) { Label3_MouseMove(index); }, ButtonEdge::Plain);
 }
 
 void PageViewer::Label3_Click(int index)
 {
     Module1 &m = m_screens.module1();
     switch (index) {
-    case 0:
+    case Print:
         Printpage();
         break;
-    case 1:
+    case Exit:
         m_screens.unload(*this);
         break;
-    case 2:
+    case NextPage:
         m.ViewerPage += 1;
         pageTurned(Forward);
         break;
-    case 3:
+    case PreviousPage:
         m.ViewerPage -= 1;
         pageTurned(Back);
         break;

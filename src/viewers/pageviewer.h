@@ -16,15 +16,17 @@ class PageViewer : public Form
 public:
     PageViewer(Screens &screens, TwipsRect printCopyPlace);
 
+    enum Label3Entry { Print = 0, Exit = 1, NextPage = 2, PreviousPage = 3 };
+
     void Label3_Click(int index);
     // The viewers keep their entries' boxes under the pointer: there is no highlight.
     void Label3_MouseMove(int) {}
     void Image1_MouseMove() {}
 
-    Image *Image1;
-    Image *Image2;
-    Label *Label1;
-    ControlArray<Label> Label3; // 0 "Print", 1 "Exit", 2 "Next Page", 3 "Previous Page"
+    Image *Image1;              // the page on screen
+    Image *Image2;              // the page's print copy, never shown
+    Label *Label1;              // "Page 1 of 3"
+    ControlArray<Label> Label3; // the entries, by Label3Entry
 
 protected:
     enum Turn { Forward, Back };

@@ -42,17 +42,17 @@ void Teacher::Form_Load()
     Module1 &m = m_screens.module1();
     if (m.ViewerPageCount == 1) {
         Label1->hide();
-        Label3[2].hide();
-        Label3[3].hide();
+        Label3[NextPage].hide();
+        Label3[PreviousPage].hide();
     }
     m.ViewerPage = 1;
-    setCaption();
+    captionThePage();
 }
 
 // Leaving a page always makes the way back live.
 void Teacher::pageTurned(Turn turn)
 {
-    Label3[turn == Forward ? 3 : 2].setEnabled(true);
+    Label3[turn == Forward ? PreviousPage : NextPage].setEnabled(true);
     showCurrentPage();
 }
 
@@ -60,19 +60,19 @@ void Teacher::showCurrentPage()
 {
     const Module1 &m = m_screens.module1();
     if (m.ViewerPage == m.ViewerPageCount)
-        Label3[2].setEnabled(false);
+        Label3[NextPage].setEnabled(false);
     if (m.ViewerPage == 1)
-        Label3[3].setEnabled(false);
+        Label3[PreviousPage].setEnabled(false);
     if (m.ViewerPage >= 1 && m.ViewerPage <= 3) {
         loadPage(pageFile("wmf", m.PageSetName, m.ViewerPage),
                  pageFile("wmf2", m.PageSetName, m.ViewerPage));
     } else {
         loadPage({}, {});
     }
-    setCaption();
+    captionThePage();
 }
 
-void Teacher::setCaption()
+void Teacher::captionThePage()
 {
     const Module1 &m = m_screens.module1();
     Label1->setCaption("Page " + QString::number(m.ViewerPage) + " of " +

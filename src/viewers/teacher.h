@@ -25,5 +25,5 @@ protected:
 
 private:
     void showCurrentPage();
-    void setCaption();
+    void captionThePage();
 };

@@ -20,9 +20,6 @@
 namespace
 {
 
-const QColor yellow(255, 255, 0);
-const QColor screenBlue(0, 78, 152);
-
 constexpr int Questions = 10;
 constexpr int TitleLength = 25;
 constexpr int QuestionLength = 60;
@@ -36,14 +33,15 @@ constexpr int FirstLetter = FirstQuestionCaption + Questions;
 const QString saveFailed = QStringLiteral("There was a problem saving your worksheet");
 
 const ButtonSpec buttons[] = {
-    {0, {10560, 7920, 1245, 495}, "Exit", true},
-    {1, {240, 7920, 3165, 495}, "Save Worksheet", true},
+    {Wizard::Exit, {10560, 7920, 1245, 495}, "Exit"},
+    {Wizard::SaveWorksheet, {240, 7920, 3165, 495}, "Save Worksheet"},
 };
 
 LabelDesign caption(const QString &text, TwipsRect place, FontSpec font,
                     Alignment alignment = Alignment::Left)
 {
-    return {text, place, font, yellow, screenBlue, BackStyle::Transparent, alignment};
+    return {text,     place, font, Colour::yellow, Colour::screenBlue, BackStyle::Transparent,
+            alignment};
 }
 
 // Where answer a (0 = A ... 3 = D) of the block at (left, top) goes: A and C on the left, B and D
@@ -148,7 +146,7 @@ void Wizard::Form_Load()
 {
     ApplyScreenStyle(*this);
     for (const auto &[index, tick] : Check1)
-        tick->setColours(yellow, screenBlue);
+        tick->setColours(Colour::yellow, Colour::screenBlue);
 }
 
 // A teacher starts typing the title as soon as the wizard appears.
@@ -160,13 +158,12 @@ void Wizard::showEvent(QShowEvent *event)
 
 void Wizard::Form_MouseMove(const MouseArgs &)
 {
-    for (const auto &[index, button] : Label3)
-        button->setBackStyle(BackStyle::Transparent);
+    clearHighlights(Label3);
 }
 
 void Wizard::Label3_MouseMove(int index)
 {
-    Label3[index].setBackStyle(BackStyle::Opaque);
+    highlightButton(Label3, index);
 }
 
 void Wizard::Text1_KeyPress(int &keyAscii)
@@ -193,7 +190,7 @@ void Wizard::Text3_KeyPress(int index, int &keyAscii)
 
 void Wizard::Label3_Click(int index)
 {
-    if (index == 0)
+    if (index == Exit)
         m_screens.unload(*this);
     else
         genwork();

@@ -22,6 +22,8 @@ class Wizard : public Form
 public:
     explicit Wizard(Screens &screens);
 
+    enum Label3Button { Exit = 0, SaveWorksheet = 1 };
+
     void Form_Load() override;
     void Form_MouseMove(const MouseArgs &args) override;
     void Label3_Click(int index);
@@ -38,11 +40,11 @@ public:
 
     // 0 the heading, 1 "Worksheet Title", then the question captions and the answer letters.
     ControlArray<Label> Label1;
-    TextBox *Text1;
+    TextBox *Text1;                // the worksheet's title
     ControlArray<TextBox> Text2;   // question q+1, q = 0..9
     ControlArray<TextBox> Text3;   // answer a of question q+1 at 4q+a
     ControlArray<CheckBox> Check1; // the tick beside Text3 of the same index
-    ControlArray<Label> Label3;    // 0 "Exit", 1 "Save Worksheet"
+    ControlArray<Label> Label3;    // the buttons, by Label3Button
 
 protected:
     void showEvent(QShowEvent *event) override;

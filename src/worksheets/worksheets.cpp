@@ -21,18 +21,12 @@
 namespace
 {
 
-const QColor yellow(255, 255, 0);
-const QColor red(255, 0, 0);
-const QColor blue(0, 0, 255);
-const QColor white(255, 255, 255);
-const QColor screenBlue(0, 78, 152);
-
 constexpr int SlotsPerPage = 24;
 constexpr int SlotsPerColumn = 12;
 
 const ButtonSpec pageButtons[] = {
-    {0, {2640, 7920, 3195, 495}, "<< Previous Page", false},
-    {1, {6000, 7920, 3195, 495}, "Next Page >>", false},
+    {Worksheets::PreviousPage, {2640, 7920, 3195, 495}, "<< Previous Page", false},
+    {Worksheets::NextPage, {6000, 7920, 3195, 495}, "Next Page >>", false},
 };
 
 // Slot i: 1 to 12 down the left column, 13 to 24 down the right.
@@ -48,7 +42,7 @@ CheckBox *makeModeBox(QWidget *screen, const QString &caption, float left, const
     box->setCaption(caption);
     box->setPlace({left, 120, 2535, 375});
     box->setFontSpec({"Tahoma", 12, true});
-    box->setColours(colour, QColor(192, 192, 192));
+    box->setColours(colour, Colour::buttonFace);
     return box;
 }
 
@@ -56,16 +50,11 @@ CheckBox *makeModeBox(QWidget *screen, const QString &caption, float left, const
 
 Worksheets::Worksheets(Screens &screens) : Form(screens.stage()), m_screens(screens)
 {
-    Label1 = makeLabel(this, {"Worksheets Catalogue",
-                              {0, 0, 12000, 780},
-                              {"Tahoma", 24, true},
-                              yellow,
-                              screenBlue,
-                              BackStyle::Transparent,
-                              Alignment::Center});
+    Label1 = makeLabel(this, textLabel("Worksheets Catalogue", {0, 0, 12000, 780},
+                                       {"Tahoma", 24, true}, Colour::yellow, Colour::screenBlue));
     // Made after the heading, so they lie over it.
-    Check1 = makeModeBox(this, "Edit Worksheet", 120, yellow);
-    Check2 = makeModeBox(this, "Delete Worksheet", 9240, red);
+    Check1 = makeModeBox(this, "Edit Worksheet", 120, Colour::yellow);
+    Check2 = makeModeBox(this, "Delete Worksheet", 9240, Colour::red);
     Check1->onClick = [this] { Check1_Click(); };
     Check2->onClick = [this] { Check2_Click(); };
     makeSlots();
@@ -73,28 +62,26 @@ Worksheets::Worksheets(Screens &screens) : Form(screens.stage()), m_screens(scre
     Label4 = makeLabel(this, {"Page 1",
                               {120, 7920, 1995, 495},
                               {"Tahoma", 15.75f, true},
-                              blue,
-                              white,
+                              Colour::blue,
+                              Colour::white,
                               BackStyle::Opaque,
                               Alignment::Center,
                               true});
 }
 
+// "Exit" first, then the title slots; none wraps its caption.
 void Worksheets::makeSlots()
 {
-    LabelDesign exit = buttonLabel("Exit", {10560, 7920, 1245, 495});
-    exit.font.size = 18;
-    Label2.add(0, makeLabel(this, exit));
-    for (int i = 1; i <= SlotsPerPage; ++i) {
-        LabelDesign slot = buttonLabel("", slotPlace(i));
-        slot.font.size = 12;
-        Label2.add(i, makeLabel(this, slot));
-    }
-    for (const auto &[index, slot] : Label2) {
-        const int i = index;
+    for (int i = ExitSlot; i <= SlotsPerPage; ++i) {
+        const bool isExit = i == ExitSlot;
+        LabelDesign design =
+            isExit ? buttonLabel("Exit", {10560, 7920, 1245, 495}) : buttonLabel("", slotPlace(i));
+        design.font.size = isExit ? 18 : 12;
+        Label *slot = makeLabel(this, design);
         slot->setWordWrap(false);
-        slot->onClick = [this, i] { Label2_Click(i); };
-        slot->onMouseMove = [this, i](const MouseArgs &) { Label2_MouseMove(i); };
+        addButton(
+            Label2, i, slot, [this](int index) { Label2_Click(index); },
+            [this](int index) { Label2_MouseMove(index); });
     }
 }
 
@@ -110,8 +97,8 @@ void Worksheets::Form_Load()
     ApplyScreenStyle(*this);
     Module1 &m = m_screens.module1();
     readIndexSkippingFailures(m);
-    Check1->setColours(yellow, screenBlue);
-    Check2->setColours(red, screenBlue);
+    Check1->setColours(Colour::yellow, Colour::screenBlue);
+    Check2->setColours(Colour::red, Colour::screenBlue);
     m.CataloguePage = 0;
     for (int i = 1; i <= SlotsPerPage; ++i) {
         Label2[i].hide();
@@ -122,7 +109,7 @@ void Worksheets::Form_Load()
     int last = m.WorksheetCount;
     if (m.WorksheetCount >= SlotsPerPage + 1) {
         last = SlotsPerPage;
-        Label3[1].show();
+        Label3[NextPage].show();
     }
     for (int i = 1; i <= last; ++i) {
         Label2[i].setCaption(m.WorksheetTitles[i]);
@@ -139,15 +126,15 @@ void Worksheets::workpage()
         Label2[i].setCaption("");
         Label2[i].hide();
     }
-    Label3[0].show();
-    Label3[1].show();
+    Label3[PreviousPage].show();
+    Label3[NextPage].show();
     if (m.CataloguePage == 0)
-        Label3[0].hide();
+        Label3[PreviousPage].hide();
     Label4->setCaption("Page " + QString::number(m.CataloguePage + 1));
     int last = first + SlotsPerPage;
     if (m.WorksheetCount < first + SlotsPerPage + 1) {
         last = m.WorksheetCount;
-        Label3[1].hide();
+        Label3[NextPage].hide();
     }
     for (int e = first + 1; e <= last; ++e) {
         Label2[e - first].setCaption(m.WorksheetTitles[e]);
@@ -157,7 +144,7 @@ void Worksheets::workpage()
 
 void Worksheets::Label3_Click(int index)
 {
-    m_screens.module1().CataloguePage += index == 0 ? -1 : 1;
+    m_screens.module1().CataloguePage += index == PreviousPage ? -1 : 1;
     workpage();
     playClick(m_screens);
 }
@@ -176,19 +163,18 @@ void Worksheets::Check2_Click()
 
 void Worksheets::Form_MouseMove(const MouseArgs &)
 {
-    for (const auto &[index, label] : Label2)
-        label->setBackStyle(BackStyle::Transparent);
+    clearHighlights(Label2);
 }
 
 void Worksheets::Label2_MouseMove(int index)
 {
-    Label2[index].setBackStyle(BackStyle::Opaque);
+    highlightButton(Label2, index);
 }
 
 void Worksheets::Label2_Click(int index)
 {
     playClick(m_screens);
-    if (index == 0) {
+    if (index == ExitSlot) {
         m_screens.intro0().show();
         m_screens.unload(*this);
         return;

@@ -18,6 +18,9 @@ class Worksheets : public Form
 public:
     explicit Worksheets(Screens &screens);
 
+    enum Label2Slot { ExitSlot = 0 }; // then the title slots 1 to 24
+    enum Label3Button { PreviousPage = 0, NextPage = 1 };
+
     void Form_Load() override;
     void Form_MouseMove(const MouseArgs &args) override;
     void Label2_Click(int index);
@@ -28,11 +31,11 @@ public:
     // Shows page CataloguePage after a page change.
     void workpage();
 
-    Label *Label1;
+    Label *Label1;              // the heading "Worksheets Catalogue"
     CheckBox *Check1;           // "Edit Worksheet"
     CheckBox *Check2;           // "Delete Worksheet"
-    ControlArray<Label> Label2; // 0 "Exit", 1 to 24 the title slots
-    ControlArray<Label> Label3; // 0 "<< Previous Page", 1 "Next Page >>"
+    ControlArray<Label> Label2; // "Exit" and the title slots, by Label2Slot
+    ControlArray<Label> Label3; // the page buttons, by Label3Button
     Label *Label4;              // "Page 1"
 
 private:

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/units.h"
+
+#include <QWidget>
+
+// A widget placed in twips: keeps Left, Top, Width and Height as floats (the model's own values)
+// and moves itself to their pixel rectangle whenever one changes. Every control and every screen
+// is one.
+class TwipsWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TwipsWidget(QWidget *container);
+
+    float Left() const { return m_rect.left; }
+    float Top() const { return m_rect.top; }
+    float Width() const { return m_rect.width; }
+    float Height() const { return m_rect.height; }
+    void setLeft(float left) { setPlace({left, Top(), Width(), Height()}); }
+    void setTop(float top) { setPlace({Left(), top, Width(), Height()}); }
+    void setWidth(float width) { setPlace({Left(), Top(), width, Height()}); }
+    void setHeight(float height) { setPlace({Left(), Top(), Width(), height}); }
+    void setPlace(const TwipsRect &rect);
+    const TwipsRect &place() const { return m_rect; }
+
+protected:
+    // Records the place without moving the widget, for one whose pixels are set otherwise.
+    void keepPlace(const TwipsRect &rect) { m_rect = rect; }
+
+private:
+    TwipsRect m_rect;
+};
