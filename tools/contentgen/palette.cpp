@@ -96,8 +96,11 @@ std::pair<Box, Box> split(std::vector<Weighted> &colours, const Box &box)
 {
     const auto first = colours.begin() + box.begin;
     const auto last = colours.begin() + box.end;
+    // Ties are broken by the colour itself, so the cut never depends on the histogram's order.
     std::sort(first, last, [k = box.widest](const Weighted &a, const Weighted &b) {
-        return channel(a.colour, k) < channel(b.colour, k);
+        const int ak = channel(a.colour, k);
+        const int bk = channel(b.colour, k);
+        return ak != bk ? ak < bk : a.colour < b.colour;
     });
     qint64 total = 0;
     for (auto it = first; it != last; ++it)
@@ -168,9 +171,12 @@ QList<QRgb> medianCutPalette(const QList<QImage> &pictures, int maxColours)
         colours.push_back({it.key(), it.value()});
     if (colours.empty())
         return {};
-    // The background comes first and stays as it is; the rest share the other entries.
-    std::sort(colours.begin(), colours.end(),
-              [](const Weighted &a, const Weighted &b) { return a.count > b.count; });
+    // The background comes first and stays as it is; the rest share the other entries. The hash
+    // hands its colours out in a different order each run, so ties go by colour: the same art
+    // always makes the same GIFs.
+    std::sort(colours.begin(), colours.end(), [](const Weighted &a, const Weighted &b) {
+        return a.count != b.count ? a.count > b.count : a.colour < b.colour;
+    });
     QList<QRgb> palette{colours.front().colour};
     colours.erase(colours.begin());
     if (colours.empty())
