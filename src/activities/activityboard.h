@@ -19,7 +19,7 @@ class ActivityBoard : public Form
 {
     Q_OBJECT
 public:
-    ActivityBoard(Screens &screens, const ActivityData &data);
+    ActivityBoard(Screens &screens, const ActivityData &boardData);
 
     void Form_Load() override;
     void Form_MouseMove(const MouseArgs &args) override;

@@ -23,8 +23,8 @@ void Image::setPicture(const Picture &picture)
     m_picture = picture;
     m_file.clear();
     if (!m_stretch && !picture.isNull()) {
-        setWidth(picture.sizeTwips().width());
-        setHeight(picture.sizeTwips().height());
+        setWidth(static_cast<float>(picture.sizeTwips().width()));
+        setHeight(static_cast<float>(picture.sizeTwips().height()));
     }
     update();
 }
