@@ -25,7 +25,6 @@ const QColor yellow(255, 255, 0);
 const QColor red(255, 0, 0);
 const QColor blue(0, 0, 255);
 const QColor white(255, 255, 255);
-const QColor black(0, 0, 0);
 const QColor screenBlue(0, 78, 152);
 
 constexpr int SlotsPerPage = 24;
