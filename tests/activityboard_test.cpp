@@ -121,11 +121,11 @@ TEST_F(ActivityBoardTest, SetUpPutsEveryLabelInItsOwnHomeBoxAndEmptiesTheTargets
 TEST_F(ActivityBoardTest, EveryAnswerBoxSitsBesideWhatItAnswers)
 {
     // Labelling: the box lies beneath the picture the label names, at most 60 below its edge.
-    struct Picture {
+    struct PictureCase {
         Opener open;
         QString text, file;
     };
-    const Picture pictures[] = {
+    const PictureCase pictures[] = {
         {&Screens::propertieslab, "Waterproof", "Images\\glovessm.jpg"},
         {&Screens::propertieslab, "Electrical Conductor", "Images\\aluminiumsm.jpg"},
         {&Screens::propertieslab, "Magnetic", "Images\\magnetsm.jpg"},

@@ -193,7 +193,7 @@ TEST_P(RequiredClipTest, HasNoOffset)
 }
 
 INSTANTIATE_TEST_SUITE_P(Content, RequiredClipTest, ::testing::ValuesIn(requiredClips),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto &clip) { return std::string(clip.param.name); });
 
 // The praise clips are drawn at random: two that sound the same would waste a draw.
 TEST(ContentClips, AreAllDifferent)

@@ -171,7 +171,8 @@ TEST_F(ViewerTest, GalleryOfEveryPage)
         viewer.Image2->LoadPicture("wmf2\\" + page + ".wmf");
         ASSERT_TRUE(saveToGallery(viewer, "page-" + page));
         const Picture &print = viewer.Image2->picture();
-        QImage paper(toPixels(print.sizeTwips().width()), toPixels(print.sizeTwips().height()),
+        QImage paper(toPixels(static_cast<float>(print.sizeTwips().width())),
+                     toPixels(static_cast<float>(print.sizeTwips().height())),
                      QImage::Format_RGB32);
         paper.fill(Qt::white);
         QPainter painter(&paper);

@@ -41,13 +41,13 @@ LabelDesign answerLook(const ActivityData &data, const QString &caption, Corner 
 
 } // namespace
 
-ActivityBoard::ActivityBoard(Screens &screens, const ActivityData &data)
-    : Form(screens.stage()), m_screens(screens), m_data(data)
+ActivityBoard::ActivityBoard(Screens &screens, const ActivityData &boardData)
+    : Form(screens.stage()), m_screens(screens), m_data(boardData)
 {
     // Made from the back to the front: the movable labels come last so that they lie over the
     // pictures and boxes and keep the mouse even when they sit in a box.
     makePictures();
-    Label6 = makeLabel(this, data.title);
+    Label6 = makeLabel(this, boardData.title);
     makeFixedTexts();
     makeBoxes();
     makeButtons(

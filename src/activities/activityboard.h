@@ -19,7 +19,7 @@ class ActivityBoard : public Form
 {
     Q_OBJECT
 public:
-    ActivityBoard(Screens &screens, const ActivityData &data);
+    ActivityBoard(Screens &screens, const ActivityData &boardData);
 
     enum Label3Button { ExitButton = 0, StartAgainButton = 1, CheckScoreButton = 2 };
 

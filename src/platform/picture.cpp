@@ -6,8 +6,29 @@
 #include "platform/units.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
+
+namespace
+{
+
+// Decodes with the decoder that format names, or with the one the content suggests when format
+// is empty. Naming it, with Qt's own guessing off, loads that one image plugin; otherwise Qt loads
+// every plugin it has to ask each about the bytes. A file whose name is wrong about its content
+// still gets the guess, after the named decoder has failed.
+QImage decode(QByteArray &bytes, const QByteArray &format, QString &reason)
+{
+    QBuffer buffer(&bytes);
+    QImageReader reader(&buffer, format);
+    reader.setAutoDetectImageFormat(format.isEmpty());
+    reader.setDecideFormatFromContent(format.isEmpty());
+    const QImage image = reader.read();
+    reason = reader.errorString();
+    return image;
+}
+
+} // namespace
 
 Picture Picture::load(const QString &path)
 {
@@ -21,14 +42,13 @@ Picture Picture::load(const QString &path)
     // Read through our own reader, so a FIFO or a device in the file's place can't hang us.
     const QString file = resolveContentPath(path);
     QByteArray bytes = readRegularFile(file);
-    QBuffer buffer(&bytes);
-    QImageReader reader(&buffer);
-    reader.setDecideFormatFromContent(true);
-    picture.m_image = reader.read();
+    QString reason;
+    picture.m_image = decode(bytes, QFileInfo(file).suffix().toLower().toLatin1(), reason);
+    if (picture.m_image.isNull())
+        picture.m_image = decode(bytes, QByteArray(), reason);
     if (picture.m_image.isNull())
         throw FileError(
-            (file + QStringLiteral(": cannot show this picture (") + reader.errorString() + u')')
-                .toStdString());
+            (file + QStringLiteral(": cannot show this picture (") + reason + u')').toStdString());
     return picture;
 }
 

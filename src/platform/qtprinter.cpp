@@ -57,9 +57,8 @@ void handToQueue(const PrintDestination &destination, const QString &path)
 } // namespace
 
 struct QtPrinter::Document {
-    explicit Document(const PrintDestination &destination)
-        : file(QDir::tempPath() + "/kelvarin-print-XXXXXX.pdf"), writer(&file),
-          destination(destination)
+    explicit Document(const PrintDestination &chosen)
+        : file(QDir::tempPath() + "/kelvarin-print-XXXXXX.pdf"), writer(&file), destination(chosen)
     {
     }
 

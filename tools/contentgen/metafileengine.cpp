@@ -82,30 +82,30 @@ bool MetafileEngine::end()
     return true;
 }
 
-void MetafileEngine::updateState(const QPaintEngineState &state)
+void MetafileEngine::updateState(const QPaintEngineState &changed)
 {
-    const DirtyFlags dirty = state.state();
+    const DirtyFlags dirty = changed.state();
     if (dirty & DirtyTransform)
-        m_transform = state.transform();
+        m_transform = changed.transform();
     if (dirty & DirtyPen)
-        m_pen = state.pen();
+        m_pen = changed.pen();
     if (dirty & DirtyBrush)
-        m_brush = state.brush();
+        m_brush = changed.brush();
     if (dirty & DirtyFont)
-        m_font = state.font();
+        m_font = changed.font();
     if (dirty & DirtyOpacity)
-        m_opacity = state.opacity();
+        m_opacity = changed.opacity();
     if (dirty & DirtyClipEnabled) {
-        m_clipEnabled = state.isClipEnabled();
+        m_clipEnabled = changed.isClipEnabled();
         m_clipChanged = true;
     }
     if (dirty & DirtyClipRegion) {
         QPainterPath region;
-        region.addRegion(state.clipRegion());
-        setClip(m_transform.map(region), state.clipOperation());
+        region.addRegion(changed.clipRegion());
+        setClip(m_transform.map(region), changed.clipOperation());
     }
     if (dirty & DirtyClipPath)
-        setClip(m_transform.map(state.clipPath()), state.clipOperation());
+        setClip(m_transform.map(changed.clipPath()), changed.clipOperation());
 }
 
 QRgb MetafileEngine::deviceColour(const QColor &colour) const

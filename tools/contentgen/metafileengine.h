@@ -31,7 +31,7 @@ public:
 
     bool begin(QPaintDevice *device) override;
     bool end() override;
-    void updateState(const QPaintEngineState &state) override;
+    void updateState(const QPaintEngineState &changed) override;
     Type type() const override { return User; }
 
     void drawPath(const QPainterPath &path) override;
