@@ -87,6 +87,14 @@ QList<QByteArray> textLines(const QByteArray &bytes)
 std::optional<int> countOf(const QByteArray &line, IndexModel &model)
 {
     QByteArray digits = withoutLeadingBlanks(line);
+    if (digits.startsWith('"')) {
+        // The field rule reads a count in quotes as what they hold, to the closing quote or the
+        // line's end, and never what follows the quote: a program may take it or refuse it, but
+        // never lose an entry over it.
+        const qsizetype close = digits.indexOf('"', 1);
+        model.doubt(Shape::Doubtful);
+        digits = withoutLeadingBlanks(digits.mid(1, close < 0 ? -1 : close - 1));
+    }
     while (!digits.isEmpty() && isBlank(digits.back()))
         digits.chop(1);
     const bool negative = digits.startsWith('-');
