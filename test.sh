@@ -7,7 +7,9 @@ scripts/deps.sh
 if [ "${SANITIZE:-0}" = 1 ]; then
     dir=build-asan
     scripts/build.sh "$dir" -DCMAKE_BUILD_TYPE=Debug -DKELVARIN_SANITIZE=ON
-    export ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    # Leaks are looked for; the suppressions name only what system libraries keep until exit.
+    export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
 else
     dir=build
     scripts/build.sh "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo
