@@ -74,13 +74,3 @@ void RulesDrop(benchmark::State &state)
 
 BENCHMARK(BoardDrop);
 BENCHMARK(RulesDrop);
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QDir::setCurrent(QStringLiteral(KELVARIN_CONTENT_DIR));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

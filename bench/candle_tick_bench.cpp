@@ -30,12 +30,3 @@ void CandleTick(benchmark::State &state)
 } // namespace
 
 BENCHMARK(CandleTick)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

@@ -34,12 +34,3 @@ void LoadOnly(benchmark::State &state)
 
 BENCHMARK(LoadAndPlayPage)->Unit(benchmark::kMillisecond);
 BENCHMARK(LoadOnly)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

@@ -7,7 +7,8 @@
 #include <benchmark/benchmark.h>
 #include <ctime>
 
-namespace {
+namespace
+{
 
 double wallClockMs()
 {
@@ -26,7 +27,8 @@ QStringList runProbe(const QString &program, const QStringList &args)
     process.start(QCoreApplication::applicationDirPath() + "/" + program, args);
     if (!process.waitForFinished(30000))
         return {};
-    QStringList fields = QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed().split(' ');
+    QStringList fields =
+        QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed().split(' ');
     if (fields.size() >= 3)
         fields[fields.size() - 2] = QString::number(fields[fields.size() - 2].toDouble() - started);
     return fields;
@@ -49,9 +51,18 @@ void report(benchmark::State &state, const QString &program, const QStringList &
     state.counters["peak_MB"] = peakKb / 1024.0;
 }
 
-void BareQtWindow(benchmark::State &state) { report(state, "bare_window", {}); }
-void KelvarinTitleScreen(benchmark::State &state) { report(state, "kelvarin_startup", {}); }
-void KelvarinMainMenu(benchmark::State &state) { report(state, "kelvarin_startup", {"menu"}); }
+void BareQtWindow(benchmark::State &state)
+{
+    report(state, "bare_window", {});
+}
+void KelvarinTitleScreen(benchmark::State &state)
+{
+    report(state, "kelvarin_startup", {});
+}
+void KelvarinMainMenu(benchmark::State &state)
+{
+    report(state, "kelvarin_startup", {"menu"});
+}
 
 } // namespace
 
