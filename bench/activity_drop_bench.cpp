@@ -23,6 +23,7 @@ class Silence : public SndDevil
 {
 public:
     void Play(const QString &) override {}
+    void Stop() override {}
 };
 
 // The whole program's runtime, as far as a board needs it.

@@ -192,6 +192,28 @@ TEST_F(ShellTest, SoundSwitchSilencesClicksUntilTheMenuIsLoadedAgain)
     EXPECT_FALSE(fresh.Option2->Value());
 }
 
+TEST_F(ShellTest, CtrlMSwitchesSoundFromAnyScreenAndTheMenuFollows)
+{
+    Intro0 &menu = openMainMenu();
+    menu.Label2_Click(Intro0::PropertiesOfMaterials);
+    finishHandlers();
+    stage->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(stage.get()));
+    QWidget *topicMenu = &screens->properties();
+
+    QTest::keyClick(topicMenu, Qt::Key_M, Qt::ControlModifier);
+    EXPECT_EQ(m().SoundOn, 0);
+    EXPECT_EQ(sound.stops, 1); // a clip still sounding falls silent too
+    EXPECT_TRUE(menu.Option2->Value());
+    EXPECT_FALSE(menu.Option1->Value());
+
+    QTest::keyClick(topicMenu, Qt::Key_M, Qt::ControlModifier);
+    EXPECT_EQ(m().SoundOn, 1);
+    EXPECT_EQ(sound.stops, 1);
+    EXPECT_TRUE(menu.Option1->Value());
+    EXPECT_FALSE(menu.Option2->Value());
+}
+
 TEST_F(ShellTest, TheIndexIsReadOnTheFirstTickOnly)
 {
     writeIndex(" 2 \r\nRocks\r\nSoils\r\n");

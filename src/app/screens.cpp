@@ -1,12 +1,20 @@
 #include "app/screens.h"
 
+#include "app/sounds.h"
 #include "platform/messageboxes.h"
 #include "platform/stage.h"
+
+#include <QShortcut>
 
 Screens::Screens(Stage &stage, Platform &platform) : m_stage(stage), m_platform(platform)
 {
     m_stage.handlers().setMessageBoxes(&platform.messageBoxes);
+    m_switchSound = std::make_unique<QShortcut>(QKeySequence(Qt::CTRL | Qt::Key_M), &m_stage);
+    QObject::connect(m_switchSound.get(), &QShortcut::activated, &m_stage,
+                     [this] { m_stage.handlers().run([this] { switchSound(*this); }); });
 }
+
+Screens::~Screens() = default;
 
 void Screens::unload(Form &screen)
 {

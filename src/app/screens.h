@@ -6,6 +6,9 @@
 
 #include <QString>
 #include <map>
+#include <memory>
+
+class QShortcut;
 
 class Grey;
 class Guide;
@@ -32,6 +35,7 @@ class Screens
 {
 public:
     Screens(Stage &stage, Platform &platform);
+    ~Screens();
 
     Titlefrm &titlefrm();
     Grey &grey();
@@ -83,4 +87,5 @@ private:
     Platform &m_platform;
     Module1 m_module1;
     std::map<QString, Form *> m_loaded;
+    std::unique_ptr<QShortcut> m_switchSound; // Ctrl+M on any screen of the stage
 };

@@ -13,6 +13,9 @@ Q_LOGGING_CATEGORY(lcSound, "kelvarin.sound")
 namespace
 {
 
+// Every clip is played under this one id, so one cancel silences them all.
+constexpr uint32_t clipId = 1;
+
 // How long the end of the program waits for the sound thread; one stuck on a sound server that
 // has hung is left behind rather than holding the program open.
 constexpr int stopWaitMs = 2000;
@@ -36,11 +39,20 @@ public:
         int result = open();
         // Returns once the clip has started; libcanberra plays it out on threads of its own.
         if (result == CA_SUCCESS)
-            result = ca_context_play(m_context, 0, CA_PROP_MEDIA_FILENAME,
+            result = ca_context_play(m_context, clipId, CA_PROP_MEDIA_FILENAME,
                                      QFile::encodeName(file).constData(), nullptr);
         if (result != CA_SUCCESS)
             qCWarning(lcSound).noquote()
                 << "Cannot play" << file << "through" << m_driver + ":" << ca_strerror(result);
+    }
+
+    void stop()
+    {
+        if (!m_context)
+            return;
+        const int result = ca_context_cancel(m_context, clipId);
+        if (result != CA_SUCCESS)
+            qCWarning(lcSound).noquote() << "Cannot silence the clips:" << ca_strerror(result);
     }
 
 private:
@@ -108,4 +120,10 @@ void CanberraSndDevil::Play(const QString &path)
     }
     QMetaObject::invokeMethod(
         m_player, [player = m_player, file] { player->play(file); }, Qt::QueuedConnection);
+}
+
+void CanberraSndDevil::Stop()
+{
+    QMetaObject::invokeMethod(
+        m_player, [player = m_player] { player->stop(); }, Qt::QueuedConnection);
 }

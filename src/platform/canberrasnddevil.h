@@ -27,6 +27,7 @@ public:
     CanberraSndDevil &operator=(const CanberraSndDevil &) = delete;
 
     void Play(const QString &path) override;
+    void Stop() override;
 
 private:
     std::unique_ptr<QThread> m_thread;

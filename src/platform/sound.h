@@ -9,4 +9,6 @@ class SndDevil
 public:
     virtual ~SndDevil() = default;
     virtual void Play(const QString &path) = 0;
+    // Silences every clip now sounding; clips asked for later play as usual.
+    virtual void Stop() = 0;
 };

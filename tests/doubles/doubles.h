@@ -7,12 +7,14 @@
 #include <QStringList>
 #include <deque>
 
-// Records every clip asked for.
+// Records every clip asked for, and how often the clips were silenced.
 class RecordingSound : public SndDevil
 {
 public:
     void Play(const QString &path) override { played.append(path); }
+    void Stop() override { ++stops; }
     QStringList played;
+    int stops = 0;
 };
 
 // Answers message boxes from a script (OK when the script runs out) and records what was asked.
