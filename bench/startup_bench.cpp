@@ -55,6 +55,10 @@ void BareQtWindow(benchmark::State &state)
 {
     report(state, "bare_window", {});
 }
+void BareQtWindowWithText(benchmark::State &state)
+{
+    report(state, "bare_window", {"text"});
+}
 void KelvarinTitleScreen(benchmark::State &state)
 {
     report(state, "kelvarin_startup", {});
@@ -67,6 +71,7 @@ void KelvarinMainMenu(benchmark::State &state)
 } // namespace
 
 BENCHMARK(BareQtWindow)->Iterations(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BareQtWindowWithText)->Iterations(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(KelvarinTitleScreen)->Iterations(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(KelvarinMainMenu)->Iterations(10)->Unit(benchmark::kMillisecond);
 

@@ -4,7 +4,10 @@
 
 #include <QPainter>
 
-Frame::Frame(QWidget *container) : Control(container) {}
+Frame::Frame(QWidget *container) : Control(container)
+{
+    setFontSpec(FontSpec{});
+}
 
 void Frame::paintEvent(QPaintEvent *)
 {

@@ -1,0 +1,6 @@
+#include "platform/fontlistreader.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+
+FontListReader::FontListReader() : m_reader([] { QFontDatabase::families(); }) {}
