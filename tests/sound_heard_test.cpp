@@ -170,3 +170,30 @@ TEST(SoundOnPulseAudio, EveryClipIsHeardWholeEachTimeItIsPlayed)
     // last (or to the end of the recording), and nothing else did.
     EXPECT_LT(energy(recording), recorded * 1e-6);
 }
+
+TEST(SoundOnPulseAudio, StopSilencesAClipStillSounding)
+{
+    PulseNullSink sink;
+    if (!sink.failure().isEmpty())
+        GTEST_SKIP() << sink.failure().toStdString();
+    ClassroomFolder classroom;
+    const std::vector<float> gong = clipSamples("wav/gong.wav");
+    ASSERT_GT(gong.size(), size_t(3000 * samplesPerMs)) << "the gong should outlast the test";
+
+    qputenv("PULSE_SERVER", sink.serverAddress());
+    CanberraSndDevil devil;
+    sink.startRecording();
+    devil.Play("wav\\gong.wav");
+    QTest::qWait(600);
+    devil.Stop();
+    QTest::qWait(900);
+    const std::vector<float> recording = sink.stopRecording();
+    qunsetenv("PULSE_SERVER");
+
+    const auto quarter = static_cast<std::ptrdiff_t>(recording.size() / 4);
+    ASSERT_GT(quarter, 0);
+    const std::vector<float> beforeStop(recording.begin(), recording.begin() + 2 * quarter);
+    const std::vector<float> lastQuarter(recording.end() - quarter, recording.end());
+    EXPECT_GT(energy(beforeStop), 1.0) << "the gong never sounded";
+    EXPECT_LT(energy(lastQuarter), 1e-6) << "the gong sounded on after Stop";
+}
