@@ -5,7 +5,8 @@
 Starts a virtual display, a private session bus and the AT-SPI bus of its own, runs the program
 on a fresh classroom folder, presses "OK" on the title screen and checks on the main menu that
 the live entries are push buttons by their captions, the greyed ones are push buttons that are
-not sensitive, and the sound options are radio buttons whose marks follow a press.
+not sensitive, the sound options are radio buttons whose marks follow a press, and a screen
+laid over the menu hides the menu's entries.
 
 Usage: screen_reader_test.py KELVARIN_PROGRAM
 Exits 77 (skipped) when Xvfb, dbus-daemon or the AT-SPI bus or Python bindings are missing.
@@ -187,6 +188,11 @@ def main():
         press(pyatspi, entries["Sound Off"], "Toggle")
         wait_for("Sound Off to be checked and Sound On cleared",
                  lambda: checked_marks(pyatspi, entries) == {"Sound On": False, "Sound Off": True})
+        # The topic menu covers the main menu: only its own entries are on show.
+        press(pyatspi, entries["Properties of Materials"], "Press")
+        wait_for("the topic menu", lambda: named(pyatspi, app, "Key Facts"))
+        if named(pyatspi, app, "Worksheet Catalogue"):
+            fail("the main menu's entries still show under the topic menu")
         if kelvarin.poll() is not None:
             fail(f"the program ended with status {kelvarin.returncode}")
         print("the main menu reads as a screen reader needs it")

@@ -9,6 +9,27 @@
 
 #include <QAccessibleWidget>
 
+namespace
+{
+
+// Screens lie one over another on the stage, and Qt counts a control under another screen as
+// visible. A control wholly under a later sibling, or inside something that is, is not on show.
+bool isCovered(const QWidget *widget)
+{
+    for (const QWidget *w = widget; w->parentWidget() && !w->isWindow(); w = w->parentWidget()) {
+        const QObjectList &siblings = w->parentWidget()->children();
+        for (qsizetype i = siblings.indexOf(w) + 1; i < siblings.size(); ++i) {
+            const auto *above = qobject_cast<const QWidget *>(siblings[i]);
+            if (above && !above->isWindow() && above->isVisible() &&
+                above->geometry().contains(w->geometry()))
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 // What a screen reader asks of a control, answered from the control's own properties each time,
 // so it always says what the screen shows.
 class ControlAccessible : public QAccessibleWidget
@@ -40,6 +61,8 @@ public:
     QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
+        if (isCovered(widget()))
+            state.invisible = true;
         if (const auto *check = qobject_cast<const CheckBox *>(object())) {
             state.checkable = true;
             state.checked = check->Value() == 1;
