@@ -6,6 +6,7 @@
 #include "platform/label.h"
 #include "platform/optionbutton.h"
 #include "platform/pictureholder.h"
+#include "platform/stage.h"
 
 #include <QAccessibleWidget>
 
@@ -185,6 +186,9 @@ private:
 
 QAccessibleInterface *controlAccessible(const QString &, QObject *object)
 {
+    // The stage is the program's window, named by its title, where a screen reader starts.
+    if (auto *stage = qobject_cast<Stage *>(object))
+        return new QAccessibleWidget(stage, QAccessible::Window);
     if (auto *holder = qobject_cast<PictureHolder *>(object))
         return new PictureAccessible(holder);
     if (auto *control = qobject_cast<Control *>(object))
