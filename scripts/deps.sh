@@ -10,6 +10,7 @@ packages=(
     fonts-liberation fonts-dejavu-core fonts-dejavu-extra
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
     xvfb xauth sox pulseaudio pulseaudio-utils
+    at-spi2-core python3-pyatspi dbus-daemon
     clang libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev
 )

@@ -325,6 +325,23 @@ TEST(MetafileRecords, TextBytesAreReadByTheFontsCharacterSet)
         EXPECT_EQ(decodeMetaText(c.bytes, c.charset, c.face), c.text) << c.face << " " << c.charset;
 }
 
+// What a screen reader is given of a page: runs on one baseline make a line, with a blank only
+// where the drawing leaves a gap; each run is read in the font selected when it was drawn.
+TEST(MetafileRecords, TextReadsLineByLineInTheFontsItWasDrawnIn)
+{
+    const QList<int> tens{10, 10, 10, 10};
+    W wmf;
+    wmf.font(-10, 0, 400, 0, "Arial").select(0);
+    wmf.text(10, 50, "Wood", 0, {}, tens).text(60, 50, "is", 0, {}, {10, 10});
+    wmf.text(80, 50, ",", 0, {}, {10});
+    // The Symbol font takes slot 1; once slot 0 is free, the next font takes it again.
+    wmf.font(-10, 0, 400, 2, "Symbol").select(1).record(W::DeleteObject, {0});
+    wmf.text(10, 80, "a", 0, {}, {10});
+    wmf.font(-10, 0, 400, 0, "Arial").select(0).text(40, 80, "b", 0, {}, {10});
+    EXPECT_EQ(Metafile::fromBytes(wmf.bytes(), "page.wmf").text(),
+              QStringLiteral(u"Wood is,\nα b"));
+}
+
 TEST(MetafileRecords, OwnSizeComesFromThePlaceableHeaderOrTheWindow)
 {
     EXPECT_EQ(Metafile::fromBytes(W(true, 720, 2880).bytes(), "a").sizeTwips(), QSizeF(720, 2880));

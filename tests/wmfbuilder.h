@@ -100,8 +100,10 @@ public:
         params += QByteArray("\0\0\0", 3) + char(charset) + QByteArray(4, '\0') + face + '\0';
         return record(CreateFontIndirect, params);
     }
-    // EXTTEXTOUT at (x, y) with the given options and rectangle (written when options ask).
-    WmfBuilder &text(int x, int y, const QByteArray &bytes, int options = 0, QList<int> box = {})
+    // EXTTEXTOUT at (x, y) with the given options and rectangle (written when options ask),
+    // and the advance after each byte when dx holds them.
+    WmfBuilder &text(int x, int y, const QByteArray &bytes, int options = 0, QList<int> box = {},
+                     QList<int> dx = {})
     {
         QByteArray params;
         for (int word : {y, x, int(bytes.size()), options})
@@ -111,6 +113,8 @@ public:
         params += bytes;
         if (bytes.size() % 2)
             params += '\0';
+        for (int advance : dx)
+            appendWord(params, advance);
         return record(ExtTextOut, params);
     }
 

@@ -1,6 +1,7 @@
 #include "app/classroom.h"
 #include "app/program.h"
 #include "app/titlefrm.h"
+#include "platform/accessible.h"
 #include "platform/errors.h"
 
 #include <QApplication>
@@ -112,6 +113,7 @@ int main(int argc, char **argv)
         return 1;
     }
 
+    installControlAccessibility();
     Program program;
     program.stage.showOnScreen();
     program.stage.handlers().run([&] { program.screens.titlefrm().show(); });

@@ -1,5 +1,6 @@
 #include "platform/choicebutton.h"
 
+#include "platform/accessible.h"
 #include "platform/handleredge.h"
 
 #include <QKeyEvent>
@@ -17,7 +18,16 @@ bool ChoiceButton::setChecked(bool checked)
         return false;
     m_checked = checked;
     update();
+    QAccessible::State changed;
+    changed.checked = true;
+    announceStateChange(this, changed);
     return true;
+}
+
+void ChoiceButton::setCaption(const QString &caption)
+{
+    setAndRepaint(m_caption, caption);
+    announceNameChange(this);
 }
 
 void ChoiceButton::setColours(const QColor &fore, const QColor &back)

@@ -11,7 +11,7 @@ public:
     ChoiceButton(QWidget *container, bool round);
 
     QString Caption() const { return m_caption; }
-    void setCaption(const QString &caption) { setAndRepaint(m_caption, caption); }
+    void setCaption(const QString &caption);
     void setColours(const QColor &fore, const QColor &back);
 
 protected:

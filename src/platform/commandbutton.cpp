@@ -1,5 +1,6 @@
 #include "platform/commandbutton.h"
 
+#include "platform/accessible.h"
 #include "platform/bevel.h"
 #include "platform/handleredge.h"
 
@@ -11,6 +12,12 @@ CommandButton::CommandButton(QWidget *container) : Control(container)
 {
     setFocusPolicy(Qt::StrongFocus);
     setFontSpec(FontSpec{});
+}
+
+void CommandButton::setCaption(const QString &caption)
+{
+    setAndRepaint(m_caption, caption);
+    announceNameChange(this);
 }
 
 void CommandButton::paintEvent(QPaintEvent *)

@@ -11,7 +11,7 @@ public:
     explicit CommandButton(QWidget *container);
 
     QString Caption() const { return m_caption; }
-    void setCaption(const QString &caption) { setAndRepaint(m_caption, caption); }
+    void setCaption(const QString &caption);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

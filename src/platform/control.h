@@ -53,6 +53,9 @@ protected:
     }
 
 private:
+    // A screen reader's "press" is a click.
+    friend class ControlAccessible;
+
     QColor m_backColor = Colour::buttonFace;
     FontSpec m_font;
     bool m_pressedInside = false;

@@ -1,10 +1,18 @@
 #include "platform/label.h"
 
+#include "platform/accessible.h"
+
 #include <QPainter>
 
 Label::Label(QWidget *container) : Control(container)
 {
     setFontSpec(FontSpec{});
+}
+
+void Label::setCaption(const QString &caption)
+{
+    setAndRepaint(m_caption, caption);
+    announceNameChange(this);
 }
 
 void Label::paintEvent(QPaintEvent *)

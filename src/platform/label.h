@@ -15,7 +15,7 @@ public:
     explicit Label(QWidget *container);
 
     QString Caption() const { return m_caption; }
-    void setCaption(const QString &caption) { setAndRepaint(m_caption, caption); }
+    void setCaption(const QString &caption);
     QColor ForeColor() const { return m_foreColor; }
     void setForeColor(const QColor &colour) { setAndRepaint(m_foreColor, colour); }
     BackStyle backStyle() const { return m_backStyle; }

@@ -37,6 +37,10 @@ public:
     // Draws the picture so that its frame fills the target rectangle (in the painter's units).
     void play(QPainter &painter, const QRectF &target) const;
 
+    // The words the picture shows, in the order it draws them, for a screen reader: a line for
+    // each baseline, its runs joined by a blank where the drawing leaves a gap between them.
+    QString text() const;
+
 private:
     std::shared_ptr<const MetaDocument> m_document;
 };

@@ -29,6 +29,9 @@ public:
     // is played record by record, so it stays vectors on a printer.
     void draw(QPainter &painter, const QRectF &target) const;
 
+    // The words a metafile shows, line by line, for a screen reader; an image has none.
+    QString text() const { return m_metafile.text(); }
+
 private:
     QImage m_image;
     Metafile m_metafile;

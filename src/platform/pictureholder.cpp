@@ -1,5 +1,7 @@
 #include "platform/pictureholder.h"
 
+#include "platform/accessible.h"
+
 PictureHolder::PictureHolder(QWidget *container) : Control(container) {}
 
 void PictureHolder::LoadPicture(const QString &path)
@@ -10,8 +12,12 @@ void PictureHolder::LoadPicture(const QString &path)
 
 void PictureHolder::setPicture(const Picture &picture)
 {
+    // A page's words are its name and text for screen readers; other pictures keep theirs.
+    const bool wordsMayChange = picture.isMetafile() || m_picture.isMetafile();
     m_picture = picture;
     m_file.clear();
     pictureChanged();
     update();
+    if (wordsMayChange)
+        announceNameChange(this);
 }
