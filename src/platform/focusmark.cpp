@@ -22,11 +22,11 @@ void drawTwoToneFrame(QPainter &painter, QRect rect, int width, Qt::PenStyle sty
 
 void drawFocusMark(QPainter &painter, QRect rect)
 {
-    drawTwoToneFrame(painter, rect.adjusted(2, 2, -3, -3), 1, Qt::DotLine);
+    drawTwoToneFrame(painter, rect.adjusted(4, 4, -5, -5), 1, Qt::DotLine);
 }
 
 void drawHeldMark(QPainter &painter, QRect rect)
 {
     // Drawn along the edge so that it stays clear of the caption and of the focus mark inside.
-    drawTwoToneFrame(painter, rect.adjusted(1, 1, -2, -2), 2, Qt::DashLine);
+    drawTwoToneFrame(painter, rect.adjusted(1, 1, -2, -2), 3, Qt::DashLine);
 }
