@@ -378,3 +378,85 @@ TEST_F(ActivityBoardTest, OnlyTheBareScreenClearsTheButtonHighlight)
     moveTo(bare);
     EXPECT_EQ(exit.backStyle(), BackStyle::Transparent);
 }
+
+// Without dragging: a click or a key picks a label up and puts it on the box chosen next, through
+// the same placement as a drop, with the same thud and the same check for completeness.
+TEST_F(ActivityBoardTest, ClickOrKeyPicksUpALabelAndPutsItWhereADropWould)
+{
+    ActivityBoard &board = open(&Screens::propertieslab);
+    enum How { Mouse, Key };
+    const auto use = [&](How how, QWidget &control) {
+        if (how == Mouse) {
+            press(centreOf(control));
+            release(centreOf(control));
+        } else {
+            control.setFocus(Qt::TabFocusReason);
+            QTest::keyClick(&control, Qt::Key_Space);
+        }
+    };
+    struct Step {
+        How how;
+        int label;
+        bool toTarget; // else to a home box
+        int box;
+        Corner expected; // as designed: targets under their pictures, homes along the bottom
+        bool checkScore;
+    };
+    const Step steps[] = {
+        {Mouse, 2, true, 1, {2280, 3600}, false}, // "Magnetic" under the aluminium: wrong
+        {Key, 2, false, 2, {240, 7440}, false},   // back to its own home
+        {Key, 0, true, 0, {7080, 6840}, false},
+        {Mouse, 3, false, 0, {3120, 7440}, false}, // parked in the home "Waterproof" left
+        {Mouse, 1, true, 1, {2280, 3600}, false},
+        {Key, 2, true, 2, {7080, 3600}, false},
+        {Key, 3, true, 3, {2280, 6840}, true},
+    };
+    for (const Step &step : steps) {
+        sound.played.clear();
+        Label &label = board.Label2[step.label];
+        Label &box = step.toTarget ? board.Label1[step.box] : board.Label4[step.box];
+        use(step.how, label);
+        EXPECT_EQ(board.heldLabel(), step.label);
+        EXPECT_TRUE(label.isHeld());
+        use(step.how, box);
+        EXPECT_EQ(board.heldLabel(), -1);
+        EXPECT_FALSE(label.isHeld());
+        EXPECT_EQ((Corner{label.Left(), label.Top()}), step.expected)
+            << label.Caption().toStdString();
+        // A mouse pick-up is also a release on the spot, which snaps the label in place.
+        EXPECT_EQ(sound.played.size(), step.how == Mouse ? 2 : 1);
+        EXPECT_EQ(sound.played.value(0), thud);
+        EXPECT_EQ(board.Label3[2].Visible(), step.checkScore);
+    }
+    board.Label3_Click(2);
+    EXPECT_EQ(m().Score, 4);
+
+    // Clicked again, or Escape, the label is let go and a box then takes nothing.
+    Label &magnetic = board.Label2[2];
+    use(Mouse, magnetic);
+    use(Mouse, magnetic);
+    EXPECT_EQ(board.heldLabel(), -1);
+    use(Key, magnetic);
+    QTest::keyClick(&magnetic, Qt::Key_Escape);
+    EXPECT_FALSE(magnetic.isHeld());
+    use(Mouse, board.Label4[2]);
+    EXPECT_EQ(magnetic.Left(), 7080);
+}
+
+TEST_F(ActivityBoardTest, EveryLabelPutOnEveryTargetBoxLandsInThatBox)
+{
+    for (Opener opener : {&Screens::propertieslab, &Screens::irreversiblelab,
+                          &Screens::propertiesord, &Screens::irreversibleord}) {
+        ActivityBoard &board = open(opener);
+        for (int label = 0; label < board.count(); ++label) {
+            for (int box = 0; box < board.count(); ++box) {
+                board.Label2_Click(label);
+                board.Label1_Click(box);
+                EXPECT_EQ(board.Label2[label].Left(), board.Label1[box].Left());
+                EXPECT_EQ(board.Label2[label].Top(), board.Label1[box].Top());
+            }
+        }
+        board.Label3_Click(0);
+        finishHandlers();
+    }
+}

@@ -211,3 +211,27 @@ TEST_F(QuizTest, LongAnswersShrinkToFitTheirLineAndShortOnesKeepTheDesignSize)
               longAnswer.width() - 17);
     EXPECT_GE(longAnswer.font().pixelSize(), 16) << "never below 12 pt";
 }
+
+// Keys 1 to 4 choose, Enter goes on; the keys reach the quiz wherever its focus rests.
+TEST_F(QuizTest, AQuizAnsweredWithKeysAloneScoresAsWithTheMouse)
+{
+    openQuiz();
+    const auto key = [this](int which) {
+        QTest::keyClick(stage->focusWidget(), static_cast<Qt::Key>(which));
+    };
+    key(Qt::Key_5); // no answer 5 to choose
+    EXPECT_TRUE(sound.played.isEmpty());
+    for (QChar step : QString(allRight)) {
+        if (step == '>')
+            key(Qt::Key_Return);
+        else
+            key(Qt::Key_0 + step.digitValue());
+    }
+    finishHandlers();
+    EXPECT_EQ(m().Score, 10);
+    EXPECT_EQ(screens->welldone().Label1->Caption(),
+              "Excellent work. You have scored 10 out of 10.");
+    // Each choice types a key, and so does each next question clearing it.
+    EXPECT_EQ(sound.played.count(typekey), 19);
+    EXPECT_EQ(sound.played.count(click), 10);
+}

@@ -247,8 +247,13 @@ TEST_F(WizardTest, EnterAndTabMoveThroughTheBoxesInTheirOrder)
     wizard.Check1[39].setFocus();
     press(Qt::Key_Space);
     EXPECT_EQ(wizard.Check1[39].Value(), 1);
+    // Then the buttons along the bottom, and round to the title.
+    press(Qt::Key_Tab);
+    EXPECT_EQ(focused(), &wizard.Label3[Wizard::SaveWorksheet]);
+    press(Qt::Key_Tab);
+    EXPECT_EQ(focused(), &wizard.Label3[Wizard::Exit]);
     press(Qt::Key_Tab);
     EXPECT_EQ(focused(), wizard.Text1->editor());
     press(Qt::Key_Backtab);
-    EXPECT_EQ(focused(), &wizard.Check1[39]);
+    EXPECT_EQ(focused(), &wizard.Label3[Wizard::Exit]);
 }

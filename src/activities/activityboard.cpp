@@ -11,6 +11,8 @@
 #include "quiz/welldone.h"
 
 #include <QFontMetricsF>
+#include <QKeyEvent>
+#include <algorithm>
 
 namespace
 {
@@ -84,20 +86,28 @@ void ActivityBoard::makeFixedTexts()
         m_fixedTexts[text.name].add(text.index, makeLabel(this, text.design));
 }
 
+// Boxes, labels and buttons all take the keyboard from Tab; none of them takes it from a click,
+// so a mouse user sees no focus mark.
 void ActivityBoard::makeBoxes()
 {
     for (int i = 0; i < count(); ++i) {
         const Answer &answer = m_data.answers[i];
-        Label1.add(i, makeLabel(this, answerLook(m_data, answer.text, answer.target)));
+        Label *target = makeLabel(this, answerLook(m_data, answer.text, answer.target));
+        target->setFocusPolicy(Qt::TabFocus);
+        target->onClick = [this, i] { Label1_Click(i); };
+        Label1.add(i, target);
         const float homeWidth = m_data.homeBoxWidth.value_or(m_data.labelWidth);
-        Label4.add(i, makeLabel(this, {"",
+        Label *home = makeLabel(this, {"",
                                        {0, 0, homeWidth, m_data.labelHeight},
                                        m_data.labelFont,
                                        yellow,
                                        black,
                                        BackStyle::Transparent,
                                        Alignment::Center,
-                                       true}));
+                                       true});
+        home->setFocusPolicy(Qt::TabFocus);
+        home->onClick = [this, i] { Label4_Click(i); };
+        Label4.add(i, home);
     }
 }
 
@@ -113,6 +123,10 @@ void ActivityBoard::makeMovableLabels()
         };
         label->onMouseMove = [this, i](const MouseArgs &args) { Label2_MouseMove(i, args); };
         label->onMouseUp = [this, i](const MouseArgs &args) { Label2_MouseUp(i, args); };
+        // A drag is no click: only a press and release on the spot picks the label up.
+        label->setClickOnlyWhenStill(true);
+        label->setFocusPolicy(Qt::TabFocus);
+        label->onClick = [this, i] { Label2_Click(i); };
         Label2.add(i, label);
     }
 }
@@ -169,6 +183,9 @@ void ActivityBoard::Label2_MouseMove(int index, const MouseArgs &args)
     // The left button alone drags; the label's centre follows the pointer.
     if (args.button != 1)
         return;
+    // Dragged away, a held label is put down wherever the drag leaves it.
+    if (index == m_held)
+        letGo();
     Label &label = Label2[index];
     label.setLeft(static_cast<float>(double(label.Left()) + args.x - label.Width() / 2.0));
     label.setTop(static_cast<float>(double(label.Top()) + args.y - label.Height() / 2.0));
@@ -176,14 +193,96 @@ void ActivityBoard::Label2_MouseMove(int index, const MouseArgs &args)
 
 void ActivityBoard::Label2_MouseUp(int index, const MouseArgs &)
 {
+    const Label &label = Label2[index];
+    placeLabel(index, {label.Left(), label.Top()});
+}
+
+void ActivityBoard::placeLabel(int index, Corner dropped)
+{
     Label &label = Label2[index];
-    const DropOutcome outcome =
-        dropPass(placesOf(Label1), placesOf(Label4), {label.Left(), label.Top()});
+    const DropOutcome outcome = dropPass(placesOf(Label1), placesOf(Label4), dropped);
     label.setLeft(outcome.corner.left);
     label.setTop(outcome.corner.top);
     for (int snap = 0; snap < outcome.snaps; ++snap)
         playIfSoundOn(m_screens, thud);
     showCheckScoreWhenComplete();
+}
+
+// Picks the label up, or lets it go when it is the one held already.
+void ActivityBoard::Label2_Click(int index)
+{
+    if (index == m_held) {
+        letGo();
+        return;
+    }
+    letGo();
+    hold(index);
+}
+
+void ActivityBoard::Label1_Click(int index)
+{
+    putHeldLabelOn(Label1[index]);
+}
+
+void ActivityBoard::Label4_Click(int index)
+{
+    putHeldLabelOn(Label4[index]);
+}
+
+void ActivityBoard::hold(int index)
+{
+    m_held = index;
+    Label2[index].setHeld(true);
+    // Drawn over the other labels, as a label being dragged is.
+    Label2[index].raise();
+}
+
+void ActivityBoard::letGo()
+{
+    if (m_held >= 0)
+        Label2[m_held].setHeld(false);
+    m_held = -1;
+}
+
+void ActivityBoard::putHeldLabelOn(const Label &box)
+{
+    const int index = m_held;
+    if (index < 0)
+        return;
+    letGo();
+    placeLabel(index, {box.Left(), box.Top()});
+    // The label now covers the box; the keyboard goes on from the label.
+    if (box.hasFocus())
+        Label2[index].setFocus(Qt::OtherFocusReason);
+}
+
+void ActivityBoard::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && m_held >= 0)
+        runHandler(*this, [this] { letGo(); });
+    else
+        Form::keyPressEvent(event);
+}
+
+bool ActivityBoard::hasLabelOnIt(const Label &box) const
+{
+    const std::vector<Corner> corners = labelCorners();
+    return std::find(corners.begin(), corners.end(), Corner{box.Left(), box.Top()}) !=
+           corners.end();
+}
+
+// A box with a label sitting on it is out of sight, and out of reach of the mouse too.
+bool ActivityBoard::isTabStop(const QWidget &control) const
+{
+    if (!Form::isTabStop(control))
+        return false;
+    for (const ControlArray<Label> *boxes : {&Label1, &Label4}) {
+        for (const auto &[index, box] : *boxes) {
+            if (box == &control)
+                return !hasLabelOnIt(*box);
+        }
+    }
+    return true;
 }
 
 void ActivityBoard::showCheckScoreWhenComplete()
@@ -195,6 +294,7 @@ void ActivityBoard::showCheckScoreWhenComplete()
 
 void ActivityBoard::Label3_Click(int index)
 {
+    letGo();
     m_screens.module1().Score = 0;
     switch (index) {
     case ExitButton:

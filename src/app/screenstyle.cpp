@@ -38,6 +38,8 @@ void addButton(ControlArray<Label> &array, int index, Label *button, const Index
                const IndexHandler &hover)
 {
     button->onClick = [click, index] { click(index); };
+    // Reached by Tab only: a mouse click leaves no focus mark behind.
+    button->setFocusPolicy(Qt::TabFocus);
     button->onMouseMove = [hover, index](const MouseArgs &) { hover(index); };
     array.add(index, button);
 }

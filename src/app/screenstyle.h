@@ -30,8 +30,8 @@ struct ButtonSpec {
 
 using IndexHandler = std::function<void(int)>;
 
-// Puts a made label into the screen's control array of buttons: a click or a pointer move over it
-// calls the screen's handler with its index.
+// Puts a made label into the screen's control array of buttons: a click, Space or Enter, or a
+// pointer move over it calls the screen's handler with its index.
 void addButton(ControlArray<Label> &array, int index, Label *button, const IndexHandler &click,
                const IndexHandler &hover);
 

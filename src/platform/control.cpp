@@ -2,6 +2,7 @@
 
 #include "platform/handleredge.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <initializer_list>
 
@@ -62,6 +63,7 @@ void Control::setFontSpec(const FontSpec &font)
 void Control::mousePressEvent(QMouseEvent *event)
 {
     m_pressedInside = event->button() == Qt::LeftButton;
+    m_pressedAt = event->globalPosition();
     const MouseArgs args = mouseArgs(*event, true);
     if (onMouseDown)
         runHandler(*this, [&] { onMouseDown(args); });
@@ -76,8 +78,11 @@ void Control::mouseMoveEvent(QMouseEvent *event)
 
 void Control::mouseReleaseEvent(QMouseEvent *event)
 {
+    const bool still = (event->globalPosition() - m_pressedAt).manhattanLength() <
+                       QApplication::startDragDistance();
     const bool click = m_pressedInside && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
+                       rect().contains(event->position().toPoint()) &&
+                       (still || !m_clickOnlyWhenStill);
     m_pressedInside = false;
     const MouseArgs args = mouseArgs(*event, true);
     // The click is a handler of its own: a failed MouseUp doesn't swallow it.
@@ -91,6 +96,11 @@ void Control::mouseDoubleClickEvent(QMouseEvent *event)
 {
     // A quick second click is still a click for pupils, never lost.
     mousePressEvent(event);
+}
+
+void Control::activate()
+{
+    runHandler(*this, [this] { clicked(); });
 }
 
 void Control::clicked()

@@ -32,6 +32,12 @@ public:
     const FontSpec &fontSpec() const { return m_font; }
     void setFontSpec(const FontSpec &font);
 
+    // Runs the click as a mouse click would, inside the stage's handler edge: for keys that click.
+    void activate();
+    // A control that can be dragged counts a click only when the pointer stayed still between
+    // press and release; otherwise a release anywhere over it is a click.
+    void setClickOnlyWhenStill(bool still) { m_clickOnlyWhenStill = still; }
+
     std::function<void()> onClick;
     std::function<void(const MouseArgs &)> onMouseDown;
     std::function<void(const MouseArgs &)> onMouseMove;
@@ -59,4 +65,6 @@ private:
     QColor m_backColor = Colour::buttonFace;
     FontSpec m_font;
     bool m_pressedInside = false;
+    bool m_clickOnlyWhenStill = false;
+    QPointF m_pressedAt;
 };

@@ -6,6 +6,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 Form::Form(Stage &stage) : TwipsWidget(&stage), m_stage(stage)
 {
@@ -28,11 +29,33 @@ void Form::LoadPicture(const QString &path)
     update();
 }
 
+namespace
+{
+
+// Where a control lies on its screen, in twips, through any frame that holds it.
+QPointF placeOnScreen(const QWidget &control, const QWidget &screen)
+{
+    QPointF place;
+    for (const QWidget *w = &control; w && w != &screen; w = w->parentWidget()) {
+        if (const auto *placed = qobject_cast<const TwipsWidget *>(w))
+            place += QPointF(placed->Left(), placed->Top());
+    }
+    return place;
+}
+
+} // namespace
+
 void Form::setVisible(bool visible)
 {
     TwipsWidget::setVisible(visible);
-    if (visible)
+    if (visible) {
         raise();
+        QWidget *focus = m_stage.focusWidget();
+        if (focus != this && !isAncestorOf(focus))
+            setFocus(Qt::OtherFocusReason);
+    } else if (QWidget *focus = m_stage.focusWidget(); focus == this || isAncestorOf(focus)) {
+        focusNextPrevChild(true); // hidden now: hands the keyboard to the screen in front
+    }
 }
 
 void Form::setFillsStage(bool fills)
@@ -66,21 +89,50 @@ void Form::paintEvent(QPaintEvent *)
 
 bool Form::focusNextPrevChild(bool next)
 {
-    QWidget *current = focusWidget();
-    if (!current)
-        return QWidget::focusNextPrevChild(next);
-    // The window's focus chain is one ring through every screen; take the next stop on it that
-    // belongs to this screen, coming round to the first again after the last.
-    for (QWidget *candidate = next ? current->nextInFocusChain() : current->previousInFocusChain();
-         candidate != current;
-         candidate = next ? candidate->nextInFocusChain() : candidate->previousInFocusChain()) {
-        if (isAncestorOf(candidate) && candidate->isVisibleTo(this) && candidate->isEnabled() &&
-            (candidate->focusPolicy() & Qt::TabFocus) && !candidate->focusProxy()) {
-            candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-            return true;
-        }
+    // A screen being hidden hands the keyboard to the one now in front, with no control marked.
+    if (!isVisible()) {
+        Form *front = m_stage.frontScreen();
+        if (front)
+            front->setFocus(Qt::OtherFocusReason);
+        return front != nullptr;
     }
-    return false;
+    std::vector<QWidget *> stops = tabOrder();
+    std::erase_if(stops, [this](const QWidget *control) { return !isTabStop(*control); });
+    if (stops.empty())
+        return false;
+    const auto current = std::find(stops.begin(), stops.end(), focusWidget());
+    const int count = static_cast<int>(stops.size());
+    int to = next ? 0 : count - 1;
+    if (current != stops.end())
+        to = (static_cast<int>(current - stops.begin()) + (next ? 1 : count - 1)) % count;
+    stops[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+std::vector<QWidget *> Form::tabOrder() const
+{
+    struct Stop {
+        QPointF place;
+        QWidget *control;
+    };
+    std::vector<Stop> stops;
+    for (QWidget *control : findChildren<QWidget *>()) {
+        if ((control->focusPolicy() & Qt::TabFocus) && !control->focusProxy())
+            stops.push_back({placeOnScreen(*control, *this), control});
+    }
+    // Stable, so controls on the same spot keep the order they were made in.
+    std::stable_sort(stops.begin(), stops.end(), [](const Stop &a, const Stop &b) {
+        return a.place.y() != b.place.y() ? a.place.y() < b.place.y() : a.place.x() < b.place.x();
+    });
+    std::vector<QWidget *> order;
+    for (const Stop &stop : stops)
+        order.push_back(stop.control);
+    return order;
+}
+
+bool Form::isTabStop(const QWidget &control) const
+{
+    return control.isVisibleTo(this) && control.isEnabled();
 }
 
 void Form::mouseMoveEvent(QMouseEvent *event)

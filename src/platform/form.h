@@ -33,7 +33,8 @@ public:
     QString pictureFile() const { return m_pictureFile; }
 
     // Showing a screen (show(), setVisible(true)) also brings it to the front of every other
-    // screen, even when it was already visible beneath them.
+    // screen, even when it was already visible beneath them, and takes the keyboard from the
+    // screen it covers, so keys never act on a screen out of sight.
     void setVisible(bool visible) override;
     // Keeps the screen the size of the stage, now and whenever the stage changes size.
     void setFillsStage(bool fills);
@@ -42,11 +43,18 @@ public:
     Timer &addTimer(int intervalMs);
     void stopTimers();
 
+    // Moves the keyboard focus to the next (or previous) stop of this screen's tab order, coming
+    // round to the first after the last. Returns whether there was a stop to go to.
+    bool focusNextPrevChild(bool next) override;
+    // The controls that take the keyboard from Tab, in the order Tab visits them: top to bottom,
+    // then left to right, as the screen reads. A screen laid out otherwise gives its own order.
+    virtual std::vector<QWidget *> tabOrder() const;
+    // Whether Tab stops at this control now: it is shown and live.
+    virtual bool isTabStop(const QWidget &control) const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
-    // Tab and Shift+Tab go round this screen's own controls, never onto a screen it covers.
-    bool focusNextPrevChild(bool next) override;
 
 private:
     Stage &m_stage;

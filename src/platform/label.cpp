@@ -1,7 +1,9 @@
 #include "platform/label.h"
 
 #include "platform/accessible.h"
+#include "platform/focusmark.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 Label::Label(QWidget *container) : Control(container)
@@ -15,9 +17,27 @@ void Label::setCaption(const QString &caption)
     announceNameChange(this);
 }
 
+void Label::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (onClick && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter))
+        activate();
+    else
+        Control::keyPressEvent(event);
+}
+
 void Label::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    paintLook(painter);
+    if (m_held)
+        drawHeldMark(painter, rect());
+    if (hasFocus())
+        drawFocusMark(painter, rect());
+}
+
+void Label::paintLook(QPainter &painter)
+{
     if (m_backStyle == BackStyle::Opaque)
         painter.fillRect(rect(), BackColor());
     QRect textArea = rect();

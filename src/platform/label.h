@@ -2,12 +2,15 @@
 
 #include "platform/control.h"
 
+class QPainter;
+
 enum class BackStyle { Transparent, Opaque };
 enum class Alignment { Left, Right, Center };
 
 // A label: caption painted in its font and colour on an opaque box or straight onto whatever is
 // behind it. Menu entries are labels too. A greyed (disabled) label passes the mouse on to the
-// screen beneath it, so it can neither be clicked nor highlighted.
+// screen beneath it, so it can neither be clicked nor highlighted. A label that acts as a button
+// takes the keyboard from Tab, and Space or Enter clicks it.
 class Label : public Control
 {
     Q_OBJECT
@@ -23,17 +26,24 @@ public:
     void setAlignment(Alignment alignment) { setAndRepaint(m_alignment, alignment); }
     void setBorder(bool singleLine) { setAndRepaint(m_border, singleLine); }
     void setWordWrap(bool wrap) { setAndRepaint(m_wordWrap, wrap); }
+    // Marked as picked up, to be put down somewhere else.
+    bool isHeld() const { return m_held; }
+    void setHeld(bool held) { setAndRepaint(m_held, held); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void paintLook(QPainter &painter);
+
     QString m_caption;
     QColor m_foreColor = Colour::black;
     BackStyle m_backStyle = BackStyle::Opaque;
     Alignment m_alignment = Alignment::Left;
     bool m_border = false;
     bool m_wordWrap = true;
+    bool m_held = false;
 };
 
 // The design values of one label, so a screen's table of labels reads like its design table.

@@ -37,3 +37,20 @@ void Stage::resizeEvent(QResizeEvent *)
             form->setFillsStage(true);
     }
 }
+
+Form *Stage::frontScreen() const
+{
+    // Showing a screen raises it, so the last visible one among the children is in front.
+    const QList<Form *> screens = findChildren<Form *>(Qt::FindDirectChildrenOnly);
+    for (auto it = screens.rbegin(); it != screens.rend(); ++it) {
+        if ((*it)->isVisible())
+            return *it;
+    }
+    return nullptr;
+}
+
+bool Stage::focusNextPrevChild(bool next)
+{
+    Form *front = frontScreen();
+    return front && front->focusNextPrevChild(next);
+}

@@ -11,6 +11,8 @@
 #include "quiz/worksheetprint.h"
 #include "quiz/wrong.h"
 
+#include <QKeyEvent>
+
 namespace
 {
 
@@ -68,6 +70,10 @@ void Multiple::makeAnswers()
             answer->setPlace({2400, answerTops[index - 1], 6975, 525});
         else
             answer->setPlace({0, 0, 375, 255});
+        // Out of sight behind the picture, so never a stop for Tab; the quiz still gives it the
+        // focus to take the focus off the answers.
+        if (index == NoAnswer)
+            answer->setFocusPolicy(Qt::NoFocus);
         Option1.add(index, answer);
     }
     // The no-answer button starts selected, so opening the quiz makes no typing sound.
@@ -194,6 +200,19 @@ void Multiple::handOverToResults()
     results.Label3[Welldone::PrintOrReview].show();
     results.show();
     m_screens.unload(*this);
+}
+
+void Multiple::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    const bool forwardIsLive =
+        Label3[NextQuestion].isVisibleTo(this) && Label3[NextQuestion].isEnabled();
+    if (key >= Qt::Key_1 && key < Qt::Key_1 + NoAnswer - 1)
+        Option1[key - Qt::Key_0].activate();
+    else if ((key == Qt::Key_Return || key == Qt::Key_Enter) && forwardIsLive)
+        Label3[NextQuestion].activate();
+    else
+        Form::keyPressEvent(event);
 }
 
 void Multiple::Label3_MouseMove(int index)

@@ -36,6 +36,10 @@ public:
     ControlArray<OptionButton> Option1; // answers 1 to 4; 5 the hidden "no answer" button
     ControlArray<Label> Label3;         // the buttons, by Label3Button
 
+protected:
+    // Keys 1 to 4 choose an answer; Enter goes on as the forward button does.
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void makeAnswers();
     void recordAnswer();

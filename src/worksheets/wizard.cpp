@@ -94,7 +94,6 @@ Wizard::Wizard(Screens &screens) : Form(screens.stage()), m_screens(screens)
     ::makeButtons(
         this, Label3, buttons, [this](int index) { Label3_Click(index); },
         [this](int index) { Label3_MouseMove(index); });
-    makeTabOrder();
 }
 
 // Block q sits in column q div 5 and row q mod 5 of the screen.
@@ -124,22 +123,21 @@ void Wizard::makeBlock(int q)
     }
 }
 
-// The title, then each question followed by its answers A to D; each tick comes straight after
-// its answer, so the keyboard reaches it too.
-void Wizard::makeTabOrder()
+// The questions stand in two columns: the title, then each question followed by its answers A to
+// D, each tick straight after its answer, and last the buttons along the bottom.
+std::vector<QWidget *> Wizard::tabOrder() const
 {
-    QWidget *previous = Text1->editor();
-    auto follow = [&previous](QWidget *next) {
-        QWidget::setTabOrder(previous, next);
-        previous = next;
-    };
+    std::vector<QWidget *> order{Text1->editor()};
     for (int q = 0; q < Questions; ++q) {
-        follow(Text2[q].editor());
+        order.push_back(Text2[q].editor());
         for (int index = 4 * q; index < 4 * q + 4; ++index) {
-            follow(Text3[index].editor());
-            follow(&Check1[index]);
+            order.push_back(Text3[index].editor());
+            order.push_back(&Check1[index]);
         }
     }
+    order.push_back(&Label3[SaveWorksheet]);
+    order.push_back(&Label3[Exit]);
+    return order;
 }
 
 void Wizard::Form_Load()

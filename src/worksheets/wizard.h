@@ -46,12 +46,13 @@ public:
     ControlArray<CheckBox> Check1; // the tick beside Text3 of the same index
     ControlArray<Label> Label3;    // the buttons, by Label3Button
 
+    std::vector<QWidget *> tabOrder() const override;
+
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
     void makeBlock(int q);
-    void makeTabOrder();
     QString firstProblem() const;
     QuestionSetText worksheet() const;
     void saveworksheet();

@@ -92,6 +92,18 @@ void Worksheets::makePageButtons()
         this, Label3, pageButtons, [this](int index) { Label3_Click(index); }, [](int) {});
 }
 
+// The titles are a list down two columns, read in the list's order.
+std::vector<QWidget *> Worksheets::tabOrder() const
+{
+    std::vector<QWidget *> order{Check1, Check2};
+    for (int slot = 1; slot <= SlotsPerPage; ++slot)
+        order.push_back(&Label2[slot]);
+    order.push_back(&Label3[PreviousPage]);
+    order.push_back(&Label3[NextPage]);
+    order.push_back(&Label2[ExitSlot]);
+    return order;
+}
+
 void Worksheets::Form_Load()
 {
     ApplyScreenStyle(*this);

@@ -28,6 +28,7 @@ public:
     void Label3_Click(int index);
     void Check1_Click();
     void Check2_Click();
+    std::vector<QWidget *> tabOrder() const override;
     // Shows page CataloguePage after a page change.
     void workpage();
 
