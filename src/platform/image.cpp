@@ -16,7 +16,9 @@ void Image::pictureChanged()
 void Image::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    beginScaled(painter);
+    const QRect area = designRect();
     const QRectF target =
-        m_stretch ? QRectF(rect()) : QRectF(QPointF(0, 0), toPixels(picture().sizeTwips()));
+        m_stretch ? QRectF(area) : QRectF(QPointF(0, 0), toPixels(picture().sizeTwips()));
     picture().draw(painter, target);
 }

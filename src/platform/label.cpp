@@ -10,12 +10,14 @@ Label::Label(QWidget *container) : Control(container)
 void Label::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    beginScaled(painter);
+    const QRect area = designRect();
     if (m_backStyle == BackStyle::Opaque)
-        painter.fillRect(rect(), BackColor());
-    QRect textArea = rect();
+        painter.fillRect(area, BackColor());
+    QRect textArea = area;
     if (m_border) {
         painter.setPen(Colour::black);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.drawRect(area.adjusted(0, 0, -1, -1));
         textArea.adjust(1, 1, -1, -1);
     }
     int flags = Qt::AlignTop | (m_wordWrap ? Qt::TextWordWrap : 0);

@@ -14,15 +14,18 @@ class Stage : public QWidget
 public:
     explicit Stage(TimerClock &clock);
 
-    // The display's width and height in twips.
+    // The display's width and height in twips, at the display scale.
     float displayWidth() const;
     float displayHeight() const;
     TimerClock &timerClock() const { return m_clock; }
     // Where every handler of every screen on this stage is called.
     HandlerEdge &handlers() { return m_handlers; }
 
-    // Fills the screen's available area, whether or not a window manager honours "maximized".
-    void showOnScreen();
+    enum class Size { FillTheDisplay, ActualSize };
+    // Fills the screen's available area, whether or not a window manager honours "maximized",
+    // and chooses the display scale: the largest at which a whole screen fits that area, or
+    // one-to-one for the actual size. Call it before any screen is built.
+    void showOnScreen(Size size = Size::FillTheDisplay);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
