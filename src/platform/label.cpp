@@ -1,5 +1,7 @@
 #include "platform/label.h"
 
+#include "platform/bevel.h"
+
 #include <QPainter>
 
 Label::Label(QWidget *container) : Control(container)
@@ -16,8 +18,7 @@ void Label::paintEvent(QPaintEvent *)
         painter.fillRect(area, BackColor());
     QRect textArea = area;
     if (m_border) {
-        painter.setPen(Colour::black);
-        painter.drawRect(area.adjusted(0, 0, -1, -1));
+        drawOutline(painter, area, Colour::black);
         textArea.adjust(1, 1, -1, -1);
     }
     int flags = Qt::AlignTop | (m_wordWrap ? Qt::TextWordWrap : 0);
