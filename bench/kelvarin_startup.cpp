@@ -1,5 +1,6 @@
 // Kelvarin's own start-up, exactly as the program does it, timed to the title screen's first
-// paint. With "menu" it goes on through "OK" and reports the peak memory at the main menu.
+// paint. With "menu" it goes on through "OK" and reports the peak memory at the main menu; with
+// "actual-size" the screens keep their one-to-one size instead of filling the display.
 #include "app/program.h"
 #include "app/titlefrm.h"
 #include "menus/intro0.h"
@@ -10,12 +11,18 @@
 
 int main(int argc, char **argv)
 {
-    const bool toMenu = argc > 1 && std::strcmp(argv[1], "menu") == 0;
+    bool toMenu = false;
+    Stage::Size size = Stage::Size::FillTheDisplay;
+    for (int i = 1; i < argc; ++i) {
+        toMenu = toMenu || std::strcmp(argv[i], "menu") == 0;
+        if (std::strcmp(argv[i], "actual-size") == 0)
+            size = Stage::Size::ActualSize;
+    }
     QApplication app(argc, argv);
     Program program;
     Screens &screens = program.screens;
     Stage &stage = program.stage;
-    stage.showOnScreen();
+    stage.showOnScreen(size);
     Titlefrm &title = screens.titlefrm();
     if (toMenu) {
         QTimer::singleShot(0, [&] {

@@ -44,7 +44,8 @@ protected:
     // Points in the stage window's pixels: twips on the board, or a control's centre.
     QPoint onBoard(const ActivityBoard &board, float x, float y) const
     {
-        return board.mapTo(stage.get(), QPoint(toPixels(x), toPixels(y)));
+        return board.mapTo(stage.get(), QPoint(toDisplayPixels(x / TwipsPerPixel),
+                                               toDisplayPixels(y / TwipsPerPixel)));
     }
     QPoint centreOf(const QWidget &widget) const
     {
@@ -237,6 +238,27 @@ TEST_F(ActivityBoardTest, ALeftDragDropsTheLabelExactlyIntoTheBoxAndCanTakeItOut
     release(onBoard(board, 3000, 7000));
     EXPECT_NE(magnetic.Left(), 7080);
     EXPECT_EQ(board.Label1[2].Left(), 7080);
+}
+
+TEST_F(ActivityBoardTest, OnALargeDisplayTheBoardFillsItsHeightAndADragDropsAsAtOneToOne)
+{
+    const DisplayScaleForTest scale(1.8);
+    stage->resize(1920, 1080);
+    ActivityBoard &board = open(&Screens::propertieslab);
+    EXPECT_EQ(board.geometry().size(), QSize(1440, 1080)) << "the board fills the height";
+    EXPECT_EQ(board.y(), 0);
+    EXPECT_NEAR(board.x(), 240, 1) << "centred, to a pixel";
+    Label &magnetic = board.Label2[2];
+    press(centreOf(magnetic));
+    moveTo(onBoard(board, 5000, 5000));
+    EXPECT_NEAR(magnetic.Left() + 2805 / 2.0, 5000, 16) << "its centre follows the pointer";
+    EXPECT_NEAR(magnetic.Top() + 375 / 2.0, 5000, 16);
+    const QPoint nearBox = onBoard(board, 7080 + 200 + 1402, 3600 + 50 + 187);
+    moveTo(nearBox);
+    release(nearBox);
+    EXPECT_EQ(magnetic.Left(), 7080);
+    EXPECT_EQ(magnetic.Top(), 3600);
+    EXPECT_EQ(sound.played, QStringList{thud});
 }
 
 TEST_F(ActivityBoardTest, AFastDragKeepsItsLabelWhereverThePointerGoes)

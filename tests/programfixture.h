@@ -4,6 +4,7 @@
 #include "doubles/doubles.h"
 #include "doubles/fakeprinter.h"
 #include "doubles/manualclock.h"
+#include "platform/displayscale.h"
 #include "platform/stage.h"
 
 #include <QTemporaryDir>
@@ -24,6 +25,12 @@ public:
 private:
     QTemporaryDir m_dir;
     QString m_previous;
+};
+
+// Shows the screens at another display scale while it lives; build them after it.
+struct DisplayScaleForTest {
+    explicit DisplayScaleForTest(double factor) { DisplayScale::setFactor(factor); }
+    ~DisplayScaleForTest() { DisplayScale::setFactor(1.0); }
 };
 
 // The whole program on doubles: a stage of a chosen size, recorded sound, printing and message

@@ -143,6 +143,65 @@ TEST_F(StageTest, TextBoxLimitsTypingButKeepsTextSetByTheProgram)
     EXPECT_EQ(typed, (std::vector<int>{'a', 'q', '\r'}));
 }
 
+TEST(DisplayScaleTest, AWholeScreenFillsAsMuchOfTheDisplayAsFits)
+{
+    struct Case {
+        QSizeF area; // logical pixels: a display of device pixel ratio 2 gives half its pixels
+        double scale;
+    };
+    for (const Case &c : {Case{{1920, 1080}, 1.8}, Case{{1024, 768}, 1.28}, Case{{800, 600}, 1},
+                          Case{{640, 480}, 0.8}, Case{{1280, 720}, 1.2}, Case{{1366, 768}, 1.28},
+                          Case{{1080, 1920}, 1.35}, Case{{2400, 600}, 1}}) {
+        EXPECT_DOUBLE_EQ(DisplayScale::toFit(c.area), c.scale) << c.area.width();
+    }
+}
+
+namespace
+{
+
+// The smallest rectangle holding every dark pixel.
+QRect inkBounds(const QImage &image)
+{
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
+} // namespace
+
+TEST_F(StageTest, AtADisplayScaleScreensAreLargerButControlsStillWorkInTwips)
+{
+    const QRect inkAtOneToOne = inkBounds(ProbeForm(stage).label->grab().toImage());
+    const DisplayScaleForTest scale(1.8);
+    stage.resize(1920, 1080);
+    ProbeForm form(stage);
+    ApplyScreenStyle(form);
+    form.show();
+    EXPECT_NEAR(form.Left(), 2000, 0.1) << "centred on a display 16000 twips wide at this scale";
+    EXPECT_EQ(form.geometry().size(), QSize(1440, 1080)) << "the screen fills the height";
+    EXPECT_EQ(form.y(), 0);
+    EXPECT_NEAR(form.x(), 240, 1) << "centred, to a pixel";
+    EXPECT_EQ(form.label->geometry(), QRect(180, 180, 180, 36));
+
+    QTest::mouseMove(form.label, QPoint(18, 9));
+    ASSERT_EQ(form.labelMoves.size(), 1u);
+    EXPECT_FLOAT_EQ(form.labelMoves[0].x, 150);
+    EXPECT_FLOAT_EQ(form.labelMoves[0].y, 75);
+    QTest::mouseClick(form.label, Qt::LeftButton, {}, QPoint(170, 30));
+    EXPECT_EQ(form.labelClicks, 1) << "the whole of the larger label takes the click";
+
+    // Painted as at one-to-one, only larger: the white back to the last pixel, the same text.
+    const QImage label = form.label->grab().toImage();
+    EXPECT_EQ(label.pixelColor(179, 35), QColor(Qt::white));
+    const QRect ink = inkBounds(label);
+    EXPECT_NEAR(ink.left(), 1.8 * inkAtOneToOne.left(), 3);
+    EXPECT_NEAR(ink.width(), 1.8 * inkAtOneToOne.width(), 3);
+    EXPECT_NEAR(ink.height(), 1.8 * inkAtOneToOne.height(), 3);
+}
+
 TEST_F(StageTest, OptionButtonsShareTheirContainerAndReportEveryTurnToTrue)
 {
     ProbeForm form(stage);

@@ -16,6 +16,7 @@ out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$kelvarin" --help) |
     fail "--help without a display"
 [[ "$out" == *"--classroom <folder>"* && "$out" == *KELVARIN_CLASSROOM* ]] ||
     fail "--help does not explain the classroom folder: $out"
+[[ "$out" == *"--actual-size"* ]] || fail "--help does not offer the actual size: $out"
 
 export QT_QPA_PLATFORM=offscreen
 "$kelvarin" --no-such-option 2>"$tmp/err" && fail "an unknown option is accepted"

@@ -65,7 +65,7 @@ void ActivityBoard::keepOneLineCaptionsOnOneLine()
     // below the box; unwrapped it loses at most a sliver at the edge.
     for (Label *label : findChildren<Label *>(Qt::FindDirectChildrenOnly)) {
         const qreal lineSpacing = QFontMetricsF(label->font()).lineSpacing();
-        if (label->height() < 2 * lineSpacing)
+        if (label->designRect().height() < 2 * lineSpacing)
             label->setWordWrap(false);
     }
 }

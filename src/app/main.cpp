@@ -29,9 +29,14 @@ bool onlyAsksForAnAnswer(int argc, char **argv)
     return false;
 }
 
+struct StartOptions {
+    QString classroom;
+    Stage::Size size = Stage::Size::FillTheDisplay;
+};
+
 // Answers --help and --version and stops on a mistaken option, as QCommandLineParser does;
-// otherwise returns the classroom folder.
-QString readClassroomOption(const QCoreApplication &app)
+// otherwise returns the classroom folder and the size to show the screens at.
+StartOptions readStartOptions(const QCoreApplication &app)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -44,11 +49,19 @@ QString readClassroomOption(const QCoreApplication &app)
         "uses (default: $KELVARIN_CLASSROOM, else ${XDG_DATA_HOME:-~/.local/share}/kelvarin).",
         "folder");
     parser.addOption(classroom);
+    const QCommandLineOption actualSize(
+        "actual-size", "Show the screens at their actual size, 800 x 600 pixels, in the middle of "
+                       "the display, instead of filling it.");
+    parser.addOption(actualSize);
     parser.process(app);
-    if (parser.isSet(classroom))
-        return parser.value(classroom);
+    StartOptions options;
+    if (parser.isSet(actualSize))
+        options.size = Stage::Size::ActualSize;
     const QString fromEnvironment = qEnvironmentVariable("KELVARIN_CLASSROOM");
-    return fromEnvironment.isEmpty() ? defaultClassroomFolder() : fromEnvironment;
+    options.classroom = parser.isSet(classroom)     ? parser.value(classroom)
+                        : fromEnvironment.isEmpty() ? defaultClassroomFolder()
+                                                    : fromEnvironment;
+    return options;
 }
 
 // Installed, the content lies beside the program's folder; in a build folder, inside it.
@@ -89,7 +102,8 @@ int main(int argc, char **argv)
                                         : std::make_unique<QApplication>(argc, argv);
     QCoreApplication::setApplicationName("kelvarin");
     QCoreApplication::setApplicationVersion(KELVARIN_VERSION);
-    const QString classroom = QDir::cleanPath(QDir(readClassroomOption(*app)).absolutePath());
+    const StartOptions options = readStartOptions(*app);
+    const QString classroom = QDir::cleanPath(QDir(options.classroom).absolutePath());
     if (!qobject_cast<QApplication *>(app.get())) {
         // A folder named like an option, as in "--classroom --help": say which was meant.
         std::cerr << "kelvarin: write the folder as --classroom=FOLDER\n";
@@ -115,7 +129,7 @@ int main(int argc, char **argv)
 
     installControlAccessibility();
     Program program;
-    program.stage.showOnScreen();
+    program.stage.showOnScreen(options.size);
     program.stage.handlers().run([&] { program.screens.titlefrm().show(); });
     return app->exec();
 }

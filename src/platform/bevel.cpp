@@ -12,21 +12,26 @@ constexpr QColor light = Colour::bevelLight;
 constexpr QColor shadow = Colour::greyText;
 constexpr QColor darkShadow = Colour::black;
 
+// Each line is a filled row or column of whole pixels rather than a stroke, which a scaled
+// painter would centre on the pixels' edge and so draw half outside the widget.
 void edge(QPainter &painter, const QRect &r, const QColor &topLeft, const QColor &bottomRight)
 {
-    painter.setPen(topLeft);
-    painter.drawLine(r.topLeft(), r.topRight());
-    painter.drawLine(r.topLeft(), r.bottomLeft());
-    painter.setPen(bottomRight);
-    painter.drawLine(r.bottomLeft(), r.bottomRight());
-    painter.drawLine(r.topRight(), r.bottomRight());
+    painter.fillRect(QRect(r.topLeft(), r.topRight()), topLeft);
+    painter.fillRect(QRect(r.topLeft(), r.bottomLeft()), topLeft);
+    painter.fillRect(QRect(r.bottomLeft(), r.bottomRight()), bottomRight);
+    painter.fillRect(QRect(r.topRight(), r.bottomRight()), bottomRight);
 }
 
 } // namespace
 
+void drawOutline(QPainter &painter, const QRect &rect, const QColor &colour)
+{
+    const QRect outer = rect.adjusted(0, 0, -1, -1);
+    edge(painter, outer, colour, colour);
+}
+
 void drawBevel(QPainter &painter, const QRect &rect, Bevel bevel)
 {
-    painter.save();
     const QRect outer = rect.adjusted(0, 0, -1, -1);
     const QRect inner = outer.adjusted(1, 1, -1, -1);
     switch (bevel) {
@@ -43,5 +48,4 @@ void drawBevel(QPainter &painter, const QRect &rect, Bevel bevel)
         edge(painter, inner, highlight, shadow);
         break;
     }
-    painter.restore();
 }

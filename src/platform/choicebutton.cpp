@@ -48,18 +48,19 @@ void ChoiceButton::keyPressEvent(QKeyEvent *event)
 void ChoiceButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), BackColor());
-    const int box = std::min(13, height());
+    beginScaled(painter);
+    const QRect area = designRect();
+    painter.fillRect(area, BackColor());
+    const int box = std::min(13, area.height());
     QStyleOptionButton option;
     option.initFrom(this);
-    option.rect = QRect(0, (height() - box) / 2, box, box);
+    option.rect = QRect(0, (area.height() - box) / 2, box, box);
     option.state |= m_checked ? QStyle::State_On : QStyle::State_Off;
     option.palette.setColor(QPalette::Base, Colour::white);
     style()->drawPrimitive(m_round ? QStyle::PE_IndicatorRadioButton : QStyle::PE_IndicatorCheckBox,
                            &option, &painter, this);
     painter.setPen(isEnabled() ? m_foreColor : Colour::greyText);
-    painter.drawText(rect().adjusted(box + 4, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                     m_caption);
+    painter.drawText(area.adjusted(box + 4, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, m_caption);
     if (hasFocus()) {
         painter.setPen(QPen(m_foreColor, 1, Qt::DotLine));
         // Without a caption the mark goes round the box itself, or the focus would not show.
@@ -68,6 +69,6 @@ void ChoiceButton::paintEvent(QPaintEvent *)
             return;
         }
         const int captionWidth = painter.fontMetrics().horizontalAdvance(m_caption);
-        painter.drawRect(QRect(box + 3, 0, captionWidth + 2, height() - 1));
+        painter.drawRect(QRect(box + 3, 0, captionWidth + 2, area.height() - 1));
     }
 }

@@ -23,14 +23,16 @@ void CommandButton::setCaption(const QString &caption)
 void CommandButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), BackColor());
-    drawBevel(painter, rect(), m_down ? Bevel::Sunken : Bevel::Raised);
-    const QRect textArea = rect().translated(m_down ? 1 : 0, m_down ? 1 : 0);
+    beginScaled(painter);
+    const QRect area = designRect();
+    painter.fillRect(area, BackColor());
+    drawBevel(painter, area, m_down ? Bevel::Sunken : Bevel::Raised);
+    const QRect textArea = area.translated(m_down ? 1 : 0, m_down ? 1 : 0);
     painter.setPen(isEnabled() ? Colour::black : Colour::greyText);
     painter.drawText(textArea, Qt::AlignCenter, m_caption);
     if (hasFocus()) {
         painter.setPen(QPen(Colour::black, 1, Qt::DotLine));
-        painter.drawRect(rect().adjusted(4, 4, -5, -5));
+        painter.drawRect(area.adjusted(4, 4, -5, -5));
     }
 }
 

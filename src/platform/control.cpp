@@ -1,5 +1,6 @@
 #include "platform/control.h"
 
+#include "platform/displayscale.h"
 #include "platform/handleredge.h"
 
 #include <QApplication>
@@ -43,7 +44,7 @@ MouseArgs mouseArgs(const QMouseEvent &event, bool releasedButtonOnly)
 {
     const QPointF pos = event.position();
     return {buttonMask(releasedButtonOnly ? Qt::MouseButtons(event.button()) : event.buttons()),
-            shiftMask(event.modifiers()), toTwips(pos.x()), toTwips(pos.y())};
+            shiftMask(event.modifiers()), displayToTwips(pos.x()), displayToTwips(pos.y())};
 }
 
 Control::Control(QWidget *container) : TwipsWidget(container)

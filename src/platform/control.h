@@ -6,7 +6,8 @@
 #include <functional>
 
 // The mouse as handlers see it: Button and Shift are bit masks (1 left, 2 right, 4 middle;
-// 1 Shift, 2 Ctrl, 4 Alt) and X, Y are twips from the control's own top-left corner.
+// 1 Shift, 2 Ctrl, 4 Alt) and X, Y are twips from the control's own top-left corner, whatever the
+// display scale.
 struct MouseArgs {
     int button = 0;
     int shift = 0;

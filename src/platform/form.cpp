@@ -83,7 +83,9 @@ void Form::stopTimers()
 void Form::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    // The whole widget, for a screen that fills the stage to its last pixel, whatever the scale.
     painter.fillRect(rect(), m_backColor);
+    beginScaled(painter);
     m_picture.draw(painter, QRectF(QPointF(0, 0), toPixels(m_picture.sizeTwips())));
 }
 

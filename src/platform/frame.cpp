@@ -12,10 +12,12 @@ Frame::Frame(QWidget *container) : Control(container)
 void Frame::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), BackColor());
+    beginScaled(painter);
+    const QRect area = designRect();
+    painter.fillRect(area, BackColor());
     // The outline runs through the middle of the caption's line, as on any group box.
     const int lineY = fontMetrics().height() / 2;
-    drawBevel(painter, rect().adjusted(0, lineY, 0, 0), Bevel::Etched);
+    drawBevel(painter, area.adjusted(0, lineY, 0, 0), Bevel::Etched);
     if (m_caption.isEmpty())
         return;
     const QRect captionRect(8, 0, fontMetrics().horizontalAdvance(m_caption) + 4,

@@ -1,6 +1,7 @@
 #include "platform/label.h"
 
 #include "platform/accessible.h"
+#include "platform/bevel.h"
 #include "platform/focusmark.h"
 
 #include <QKeyEvent>
@@ -29,21 +30,22 @@ void Label::keyPressEvent(QKeyEvent *event)
 void Label::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    beginScaled(painter);
     paintLook(painter);
     if (m_held)
-        drawHeldMark(painter, rect());
+        drawHeldMark(painter, designRect());
     if (hasFocus())
-        drawFocusMark(painter, rect());
+        drawFocusMark(painter, designRect());
 }
 
 void Label::paintLook(QPainter &painter)
 {
+    const QRect area = designRect();
     if (m_backStyle == BackStyle::Opaque)
-        painter.fillRect(rect(), BackColor());
-    QRect textArea = rect();
+        painter.fillRect(area, BackColor());
+    QRect textArea = area;
     if (m_border) {
-        painter.setPen(Colour::black);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        drawOutline(painter, area, Colour::black);
         textArea.adjust(1, 1, -1, -1);
     }
     int flags = Qt::AlignTop | (m_wordWrap ? Qt::TextWordWrap : 0);

@@ -22,6 +22,8 @@ public:
 
     bool isNull() const { return m_image.isNull() && m_metafile.isNull(); }
     bool isMetafile() const { return !m_metafile.isNull(); }
+    // Whether drawing it covers every pixel of its target: an image without transparency.
+    bool isOpaque() const { return !m_image.isNull() && !m_image.hasAlphaChannel(); }
     // The picture's own size: a metafile's own, an image's at one twips factor a pixel.
     QSizeF sizeTwips() const;
 

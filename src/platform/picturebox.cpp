@@ -9,12 +9,14 @@ PictureBox::PictureBox(QWidget *container) : PictureHolder(container) {}
 void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), BackColor());
+    beginScaled(painter);
+    const QRect area = designRect();
+    painter.fillRect(area, BackColor());
     const int inset = m_border ? 2 : 0;
-    const QRect inside = rect().adjusted(inset, inset, -inset, -inset);
+    const QRect inside = area.adjusted(inset, inset, -inset, -inset);
     painter.setClipRect(inside);
     picture().draw(painter, QRectF(inside.topLeft(), toPixels(picture().sizeTwips())));
     painter.setClipping(false);
     if (m_border)
-        drawBevel(painter, rect(), Bevel::Sunken);
+        drawBevel(painter, area, Bevel::Sunken);
 }

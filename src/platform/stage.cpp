@@ -1,5 +1,6 @@
 #include "platform/stage.h"
 
+#include "platform/displayscale.h"
 #include "platform/form.h"
 #include "platform/units.h"
 
@@ -17,16 +18,20 @@ Stage::Stage(TimerClock &clock) : m_clock(clock)
 
 float Stage::displayWidth() const
 {
-    return toTwips(width());
+    return displayToTwips(width());
 }
 float Stage::displayHeight() const
 {
-    return toTwips(height());
+    return displayToTwips(height());
 }
 
-void Stage::showOnScreen()
+void Stage::showOnScreen(Size size)
 {
-    setGeometry(screen()->availableGeometry());
+    const QRect area = screen()->availableGeometry();
+    const double fit = DisplayScale::toFit(area.size());
+    // An area too small to hold a pixel of a screen would give no scale at all: keep one-to-one.
+    DisplayScale::setFactor(size == Size::FillTheDisplay && fit > 0 ? fit : 1.0);
+    setGeometry(area);
     showMaximized();
 }
 

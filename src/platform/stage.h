@@ -15,7 +15,7 @@ class Stage : public QWidget
 public:
     explicit Stage(TimerClock &clock);
 
-    // The display's width and height in twips.
+    // The display's width and height in twips, at the display scale.
     float displayWidth() const;
     float displayHeight() const;
     TimerClock &timerClock() const { return m_clock; }
@@ -25,8 +25,11 @@ public:
     // The screen in front of every other, the one the pupil sees and the keys act on.
     Form *frontScreen() const;
 
-    // Fills the screen's available area, whether or not a window manager honours "maximized".
-    void showOnScreen();
+    enum class Size { FillTheDisplay, ActualSize };
+    // Fills the screen's available area, whether or not a window manager honours "maximized",
+    // and chooses the display scale: the largest at which a whole screen fits that area, or
+    // one-to-one for the actual size. Call it before any screen is built.
+    void showOnScreen(Size size = Size::FillTheDisplay);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

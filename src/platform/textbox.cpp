@@ -1,5 +1,6 @@
 #include "platform/textbox.h"
 
+#include "platform/displayscale.h"
 #include "platform/handleredge.h"
 
 #include <QApplication>
@@ -82,9 +83,12 @@ void TextBox::setStorable(std::function<bool(QStringView)> storable)
     m_edit->setValidator(new StorableTextValidator(std::move(storable), m_edit));
 }
 
+// The editor is Qt's own widget and paints unscaled, so its font is given at the display scale.
 void TextBox::applyFont(const QFont &font)
 {
-    m_edit->setFont(font);
+    QFont scaled = font;
+    scaled.setPixelSize(std::max(1, toDisplayPixels(font.pixelSize())));
+    m_edit->setFont(scaled);
 }
 
 void TextBox::setColours(const QColor &fore, const QColor &back)

@@ -4,9 +4,12 @@
 
 #include <QWidget>
 
+class QPainter;
+
 // A widget placed in twips: keeps Left, Top, Width and Height as floats (the model's own values)
-// and moves itself to their pixel rectangle whenever one changes. Every control and every screen
-// is one.
+// and moves itself to their rectangle on the display whenever one changes. Every control and
+// every screen is one. It paints in design pixels, as at one-to-one, through a scaled painter, so
+// text is laid out the same at every display scale and only drawn larger.
 class TwipsWidget : public QWidget
 {
     Q_OBJECT
@@ -23,8 +26,12 @@ public:
     void setHeight(float height) { setPlace({Left(), Top(), Width(), height}); }
     void setPlace(const TwipsRect &rect);
     const TwipsRect &place() const { return m_rect; }
+    // The widget's own rectangle in design pixels, as rect() is at one-to-one.
+    QRect designRect() const { return QRect(QPoint(0, 0), pixelRect(m_rect).size()); }
 
 protected:
+    // Sets a painter on this widget up to draw in design pixels at the display scale.
+    void beginScaled(QPainter &painter) const;
     // Records the place without moving the widget, for one whose pixels are set otherwise.
     void keepPlace(const TwipsRect &rect) { m_rect = rect; }
 

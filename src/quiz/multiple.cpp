@@ -113,8 +113,9 @@ void Multiple::showquest()
     for (int index = 1; index < NoAnswer; ++index) {
         OptionButton &answer = Option1[index];
         answer.setCaption(answers[index - 1]);
-        answer.setFontSpec(
-            {"Times New Roman", answerFontSize(answers[index - 1], answer.width()), false});
+        answer.setFontSpec({"Times New Roman",
+                            answerFontSize(answers[index - 1], answer.designRect().width()),
+                            false});
     }
     if (question == 1)
         Label3[PreviousQuestion].hide();

@@ -43,5 +43,5 @@ QString scoreMessage(int score, int scoreOutOf);
 QString praiseClip(int score, const std::function<double()> &draw);
 
 // The largest size, in points, from the design's down to the smallest, at which an answer fits on
-// one line beside the dot of an option button this many pixels wide.
+// one line beside the dot of an option button this many design pixels wide.
 float answerFontSize(const QString &answer, int buttonWidth);

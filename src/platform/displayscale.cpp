@@ -1,0 +1,32 @@
+#include "platform/displayscale.h"
+
+#include <algorithm>
+
+namespace
+{
+
+double scale = 1.0;
+
+} // namespace
+
+namespace DisplayScale
+{
+
+double factor()
+{
+    return scale;
+}
+
+void setFactor(double factor)
+{
+    scale = factor;
+}
+
+double toFit(const QSizeF &area)
+{
+    constexpr double screenWidth = 12000 / TwipsPerPixel;
+    constexpr double screenHeight = 9000 / TwipsPerPixel;
+    return std::min(area.width() / screenWidth, area.height() / screenHeight);
+}
+
+} // namespace DisplayScale
