@@ -3,7 +3,6 @@
 #include "app/screens.h"
 #include "platform/canberrasnddevil.h"
 #include "platform/clockrandom.h"
-#include "platform/fontlistreader.h"
 #include "platform/qtmessageboxes.h"
 #include "platform/qtprinter.h"
 #include "platform/qttimerclock.h"
@@ -14,7 +13,6 @@
 // The program as it runs for real: the stage, the real services and the screens, in the order they
 // need each other. Create it after the application object.
 struct Program {
-    FontListReader fonts; // first, so the list is read while everything else is built
     QtTimerClock clock;
     Stage stage{clock};
     CanberraSndDevil sound;
