@@ -61,6 +61,25 @@ protected:
         QTest::mouseRelease(stage->windowHandle(), button, {}, at);
     }
     void moveTo(QPoint at) { QTest::mouseMove(stage->windowHandle(), at); }
+
+    // Drags "magnetic" across the board, its centre following the pointer, and lets it go near
+    // its box, where it snaps exactly into place with a thud.
+    Label &dragMagneticIntoItsBox(ActivityBoard &board)
+    {
+        Label &magnetic = board.Label2[2];
+        press(centreOf(magnetic));
+        EXPECT_EQ(board.children().last(), &magnetic) << "the dragged label is drawn over all";
+        moveTo(onBoard(board, 5000, 5000));
+        EXPECT_NEAR(magnetic.Left() + 2805 / 2.0, 5000, 16) << "its centre follows the pointer";
+        EXPECT_NEAR(magnetic.Top() + 375 / 2.0, 5000, 16);
+        const QPoint nearBox = onBoard(board, 7080 + 200 + 1402, 3600 + 50 + 187);
+        moveTo(nearBox);
+        release(nearBox);
+        EXPECT_EQ(magnetic.Left(), 7080);
+        EXPECT_EQ(magnetic.Top(), 3600);
+        EXPECT_EQ(sound.played, QStringList{thud});
+        return magnetic;
+    }
 };
 
 const Label &boxOf(const ActivityBoard &board, const QString &text)
@@ -219,18 +238,7 @@ TEST_F(ActivityBoardTest, AClickWithoutMovementSnapsTheLabelInPlaceWithAThud)
 TEST_F(ActivityBoardTest, ALeftDragDropsTheLabelExactlyIntoTheBoxAndCanTakeItOutAgain)
 {
     ActivityBoard &board = open(&Screens::propertieslab);
-    Label &magnetic = board.Label2[2];
-    press(centreOf(magnetic));
-    EXPECT_EQ(board.children().last(), &magnetic) << "the dragged label is drawn over everything";
-    moveTo(onBoard(board, 5000, 5000));
-    EXPECT_NEAR(magnetic.Left() + 2805 / 2.0, 5000, 16) << "its centre follows the pointer";
-    EXPECT_NEAR(magnetic.Top() + 375 / 2.0, 5000, 16);
-    const QPoint nearBox = onBoard(board, 7080 + 200 + 1402, 3600 + 50 + 187);
-    moveTo(nearBox);
-    release(nearBox);
-    EXPECT_EQ(magnetic.Left(), 7080);
-    EXPECT_EQ(magnetic.Top(), 3600);
-    EXPECT_EQ(sound.played, QStringList{thud});
+    Label &magnetic = dragMagneticIntoItsBox(board);
 
     // Sitting on its box, the label still takes the mouse: the box is passive.
     press(centreOf(magnetic));
@@ -248,17 +256,7 @@ TEST_F(ActivityBoardTest, OnALargeDisplayTheBoardFillsItsHeightAndADragDropsAsAt
     EXPECT_EQ(board.geometry().size(), QSize(1440, 1080)) << "the board fills the height";
     EXPECT_EQ(board.y(), 0);
     EXPECT_NEAR(board.x(), 240, 1) << "centred, to a pixel";
-    Label &magnetic = board.Label2[2];
-    press(centreOf(magnetic));
-    moveTo(onBoard(board, 5000, 5000));
-    EXPECT_NEAR(magnetic.Left() + 2805 / 2.0, 5000, 16) << "its centre follows the pointer";
-    EXPECT_NEAR(magnetic.Top() + 375 / 2.0, 5000, 16);
-    const QPoint nearBox = onBoard(board, 7080 + 200 + 1402, 3600 + 50 + 187);
-    moveTo(nearBox);
-    release(nearBox);
-    EXPECT_EQ(magnetic.Left(), 7080);
-    EXPECT_EQ(magnetic.Top(), 3600);
-    EXPECT_EQ(sound.played, QStringList{thud});
+    dragMagneticIntoItsBox(board);
 }
 
 TEST_F(ActivityBoardTest, AFastDragKeepsItsLabelWhereverThePointerGoes)
