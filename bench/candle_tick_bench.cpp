@@ -3,6 +3,7 @@
 // On a 1920 x 1080 display, with the screens filling it ("scaled:1") and at one-to-one. The CPU
 // time is the whole process's: Qt hands large scaled drawing to threads of its own.
 #include "app/program.h"
+#include "exposed.h"
 #include "menus/topicmenu.h"
 #include "platform/displayscale.h"
 #include "platform/image.h"
@@ -10,7 +11,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QWindow>
 #include <benchmark/benchmark.h>
 
 namespace
@@ -27,13 +27,8 @@ void CandleTick(benchmark::State &state)
     TopicMenu &menu = program.screens.irreversible();
     menu.show();
     menu.Timer1->setEnabled(false);
-    // A window paints only once it is exposed, which the platform reports through the event loop.
-    for (int turn = 0; turn < 100 && !program.stage.windowHandle()->isExposed(); ++turn)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    if (!program.stage.windowHandle()->isExposed()) {
-        state.SkipWithError("the stage was never exposed, so nothing would be painted");
+    if (!waitUntilExposed(program.stage, state))
         return;
-    }
     for (auto _ : state) {
         menu.Timer1_Timer();
         menu.Image1->repaint();

@@ -2,6 +2,7 @@
 // into the 1800 x 1800 twip picture box and paint it. At one tick every 25 ms, 0.75 ms a tick is
 // 3% of a core.
 #include "app/program.h"
+#include "exposed.h"
 #include "platform/picturebox.h"
 
 #include <QApplication>
@@ -21,6 +22,8 @@ void LogoTick(benchmark::State &state)
     box.setPlace({9000, 4320, 1800, 1800});
     box.setBackColor(QColor(49, 135, 214));
     box.show();
+    if (!waitUntilExposed(program.stage, state))
+        return;
     int frame = 0;
     for (auto _ : state) {
         frame = (frame + 1) % 20;

@@ -2,6 +2,7 @@
 // screen painted. A 60 Hz frame is 16.7 ms.
 #include "app/program.h"
 #include "app/screens.h"
+#include "exposed.h"
 #include "platform/image.h"
 #include "viewers/teacher.h"
 
@@ -23,6 +24,8 @@ void PageTurn(benchmark::State &state)
     m.PageSetName = "key irreversible"; // its second page is the largest
     Teacher &viewer = program.screens.teacher();
     viewer.show();
+    if (!waitUntilExposed(program.stage, state))
+        return;
     for (auto _ : state) {
         viewer.Label3_Click(2);
         viewer.repaint();
