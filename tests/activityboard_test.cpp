@@ -1,11 +1,14 @@
 // The four activity boards driven as a pupil does: real mouse events through the stage window
 // for dragging and hovering, the handlers for the rest.
 #include "activities/activityboard.h"
+#include "platform/accessible.h"
 #include "platform/image.h"
 #include "platform/label.h"
 #include "programfixture.h"
 #include "quiz/welldone.h"
 
+#include <QAccessible>
+#include <QSet>
 #include <QTest>
 
 namespace
@@ -476,6 +479,33 @@ TEST_F(ActivityBoardTest, EveryLabelPutOnEveryTargetBoxLandsInThatBox)
                 EXPECT_EQ(board.Label2[label].Top(), board.Label1[box].Top());
             }
         }
+        board.Label3_Click(0);
+        finishHandlers();
+    }
+}
+
+// A screen reader finds every box by what lies beside it; no name gives an answer away.
+TEST_F(ActivityBoardTest, EveryBoxAndPictureHasANameThatDoesNotGiveAnAnswerAway)
+{
+    installControlAccessibility();
+    const auto nameOf = [](QWidget &widget) {
+        return QAccessible::queryAccessibleInterface(&widget)->text(QAccessible::Name);
+    };
+    for (Opener opener : {&Screens::propertieslab, &Screens::irreversiblelab,
+                          &Screens::propertiesord, &Screens::irreversibleord}) {
+        ActivityBoard &board = open(opener);
+        QSet<QString> names;
+        for (int box = 0; box < board.count(); ++box) {
+            const QString name = nameOf(board.Label1[box]);
+            names.insert(name);
+            for (const auto &[index, label] : board.Label2)
+                EXPECT_FALSE(name.contains(label->Caption(), Qt::CaseInsensitive))
+                    << name.toStdString() << " names the answer " << label->Caption().toStdString();
+        }
+        EXPECT_EQ(names.size(), board.count()) << "one name for each box, none empty";
+        EXPECT_FALSE(names.contains(""));
+        for (const auto &[index, picture] : board.Image1)
+            EXPECT_FALSE(nameOf(*picture).isEmpty());
         board.Label3_Click(0);
         finishHandlers();
     }

@@ -76,6 +76,7 @@ void ActivityBoard::makePictures()
         auto *image = new Image(this);
         image->setStretch(true);
         image->setPlace(design.place);
+        image->setAccessibleName(design.description);
         Image1.add(design.index, image);
     }
 }
@@ -94,6 +95,7 @@ void ActivityBoard::makeBoxes()
         const Answer &answer = m_data.answers[i];
         Label *target = makeLabel(this, answerLook(m_data, answer.text, answer.target));
         target->setFocusPolicy(Qt::TabFocus);
+        target->setAccessibleName(answer.box);
         target->onClick = [this, i] { Label1_Click(i); };
         Label1.add(i, target);
         const float homeWidth = m_data.homeBoxWidth.value_or(m_data.labelWidth);
@@ -106,6 +108,7 @@ void ActivityBoard::makeBoxes()
                                        Alignment::Center,
                                        true});
         home->setFocusPolicy(Qt::TabFocus);
+        home->setAccessibleName("Home of " + answer.text);
         home->onClick = [this, i] { Label4_Click(i); };
         Label4.add(i, home);
     }

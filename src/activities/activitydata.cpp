@@ -25,15 +25,26 @@ LabelDesign dragInstruction(TwipsRect place, float size, Alignment alignment)
             alignment};
 }
 
+// A picture of a labelling board: its file and what it shows, for a screen reader.
+struct Shown {
+    QString file;
+    QString description;
+};
+
 // The four pictures sit in a two-by-two grid, each box directly beneath its picture; the last
 // one is drawn a little smaller.
-std::vector<PictureDesign> labellingPictures(const QString &first, const QString &second,
-                                             const QString &third, const QString &fourth)
+std::vector<PictureDesign> labellingPictures(const Shown &first, const Shown &second,
+                                             const Shown &third, const Shown &fourth)
 {
-    return {{0, first, {1800, 840, 3660, 2760}},
-            {1, second, {6600, 840, 3660, 2760}},
-            {2, third, {1800, 4080, 3660, 2760}},
-            {3, fourth, {6600, 4080, 3600, 2700}}};
+    return {{0, first.file, {1800, 840, 3660, 2760}, first.description},
+            {1, second.file, {6600, 840, 3660, 2760}, second.description},
+            {2, third.file, {1800, 4080, 3660, 2760}, third.description},
+            {3, fourth.file, {6600, 4080, 3600, 2700}, fourth.description}};
+}
+
+QString boxUnder(const QString &description)
+{
+    return "Box under the picture of " + description;
 }
 
 // What tells the two labelling boards apart; they share their instruction, their labels' height
@@ -110,24 +121,30 @@ FixedText sentenceBeginning(int index, const QString &caption, float left, float
 
 const ActivityData propertieslabData = labellingBoard({
     .title = titleAt({120, 120, 5145, 705}, Alignment::Center),
-    .pictures = labellingPictures("Images\\aluminiumsm.jpg", "Images\\magnetsm.jpg",
-                                  "Images\\woolhatsm.jpg", "Images\\glovessm.jpg"),
+    .pictures = labellingPictures(
+        {"Images\\aluminiumsm.jpg", "aluminium foil joining a battery to a lit bulb"},
+        {"Images\\magnetsm.jpg", "a horseshoe magnet holding paper clips"},
+        {"Images\\woolhatsm.jpg", "a woolly hat and drops of water from a dropper"},
+        {"Images\\glovessm.jpg", "rubber gloves under a running tap"}),
     .labelWidth = 2805,
-    .answers = {{"Waterproof", {3120, 7440}, {7080, 6840}},
-                {"Electrical Conductor", {8880, 7440}, {2280, 3600}},
-                {"Magnetic", {240, 7440}, {7080, 3600}},
-                {"Absorbent", {6000, 7440}, {2280, 6840}}},
+    .answers = {{"Waterproof", {3120, 7440}, {7080, 6840}, boxUnder("rubber gloves")},
+                {"Electrical Conductor", {8880, 7440}, {2280, 3600}, boxUnder("aluminium foil")},
+                {"Magnetic", {240, 7440}, {7080, 3600}, boxUnder("a horseshoe magnet")},
+                {"Absorbent", {6000, 7440}, {2280, 6840}, boxUnder("a woolly hat")}},
 });
 
 const ActivityData irreversiblelabData = labellingBoard({
     .title = titleAt({120, 120, 4065, 705}, Alignment::Center),
-    .pictures = labellingPictures("Images\\candlesm2.jpg", "Images\\dissolvingsm.jpg",
-                                  "Images\\boilingsm.jpg", "Images\\freezingsm.jpg"),
+    .pictures =
+        labellingPictures({"Images\\candlesm2.jpg", "a candle with a flame"},
+                          {"Images\\dissolvingsm.jpg", "sugar stirred into a glass of water"},
+                          {"Images\\boilingsm.jpg", "a pan of bubbling water on a stove"},
+                          {"Images\\freezingsm.jpg", "a tray of ice cubes beside a thermometer"}),
     .labelWidth = 1845,
-    .answers = {{"Freezing", {3960, 7440}, {7560, 6840}},
-                {"Burning", {8280, 7440}, {2760, 3600}},
-                {"Dissolving", {1800, 7440}, {7560, 3600}},
-                {"Boiling", {6120, 7440}, {2760, 6840}}},
+    .answers = {{"Freezing", {3960, 7440}, {7560, 6840}, boxUnder("a tray of ice cubes")},
+                {"Burning", {8280, 7440}, {2760, 3600}, boxUnder("a candle")},
+                {"Dissolving", {1800, 7440}, {7560, 3600}, boxUnder("sugar and water")},
+                {"Boiling", {6120, 7440}, {2760, 6840}, boxUnder("a pan on a stove")}},
 });
 
 // A table of six properties: the name of each is fixed, its meaning goes in the box at Left 5400
@@ -151,18 +168,18 @@ const ActivityData propertiesordData{
     .labelFont = {"Tahoma", 11.25f, true},
     .labelAlignment = Alignment::Center,
     .homeBoxWidth = std::nullopt,
-    .answers = {{"Rubber", {2160, 7080}, {7920, 5400}},
-                {"Steel", {2160, 6360}, {7920, 2040}},
-                {"Wood", {9840, 7080}, {7920, 4560}},
-                {"Bends easily.", {6000, 7080}, {5400, 5400}},
-                {"Lets light through.", {6000, 6360}, {5400, 3720}},
-                {"Doesn't bend or break easily.", {4080, 6360}, {5400, 2040}},
-                {"Doesn't let light through.", {4080, 7080}, {5400, 4560}},
-                {"Glass", {9840, 6360}, {7920, 3720}},
-                {"Slate", {240, 7080}, {7920, 2880}},
-                {"Hard, but breaks easily.", {7920, 7080}, {5400, 2880}},
-                {"Difficult to scratch.", {240, 6360}, {5400, 1200}},
-                {"Diamond", {7920, 6360}, {7920, 1200}}},
+    .answers = {{"Rubber", {2160, 7080}, {7920, 5400}, "Example of Flexible"},
+                {"Steel", {2160, 6360}, {7920, 2040}, "Example of Strong"},
+                {"Wood", {9840, 7080}, {7920, 4560}, "Example of Opaque"},
+                {"Bends easily.", {6000, 7080}, {5400, 5400}, "Meaning of Flexible"},
+                {"Lets light through.", {6000, 6360}, {5400, 3720}, "Meaning of Transparent"},
+                {"Doesn't bend or break easily.", {4080, 6360}, {5400, 2040}, "Meaning of Strong"},
+                {"Doesn't let light through.", {4080, 7080}, {5400, 4560}, "Meaning of Opaque"},
+                {"Glass", {9840, 6360}, {7920, 3720}, "Example of Transparent"},
+                {"Slate", {240, 7080}, {7920, 2880}, "Example of Brittle"},
+                {"Hard, but breaks easily.", {7920, 7080}, {5400, 2880}, "Meaning of Brittle"},
+                {"Difficult to scratch.", {240, 6360}, {5400, 1200}, "Meaning of Hard"},
+                {"Diamond", {7920, 6360}, {7920, 1200}, "Example of Hard"}},
 };
 
 // Six sentences about burning: each beginning is fixed, its ending goes in the box to its right.
@@ -186,10 +203,17 @@ const ActivityData irreversibleordData{
     .labelFont = {"Tahoma", 15.75f, true},
     .labelAlignment = Alignment::Left,
     .homeBoxWidth = std::nullopt,
-    .answers = {{"turns into new substances.", {720, 7320}, {6600, 2790}},
-                {"chemical reaction.", {6090, 7320}, {6600, 1335}},
-                {"creates heat.", {720, 6120}, {6600, 4230}},
-                {"oxygen reacts with a fuel.", {720, 6720}, {6600, 2070}},
-                {"oxygen to make carbon dioxide.", {6090, 6720}, {6600, 3510}},
-                {"irreversible change.", {6090, 6120}, {6600, 4950}}},
+    .answers =
+        {{"turns into new substances.",
+          {720, 7320},
+          {6600, 2790},
+          "End of: When a material is burnt it"},
+         {"chemical reaction.", {6090, 7320}, {6600, 1335}, "End of: Burning is a"},
+         {"creates heat.", {720, 6120}, {6600, 4230}, "End of: Burning materials"},
+         {"oxygen reacts with a fuel.", {720, 6720}, {6600, 2070}, "End of: Burning occurs when"},
+         {"oxygen to make carbon dioxide.",
+          {6090, 6720},
+          {6600, 3510},
+          "End of: Carbon, burning, in wood combines with"},
+         {"irreversible change.", {6090, 6120}, {6600, 4950}, "End of: Burning produces an"}},
 };

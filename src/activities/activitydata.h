@@ -13,6 +13,8 @@ struct Answer {
     QString text;
     Corner start;  // where Label2(i) starts, and so where its home box Label4(i) is put
     Corner target; // Label1(i), the label's one right place
+    // What a screen reader calls that box: by what lies beside it, never by the answer.
+    QString box;
 };
 
 // A picture of a labelling board, Image1(index), stretched to its control.
@@ -20,6 +22,7 @@ struct PictureDesign {
     int index;
     QString file;
     TwipsRect place;
+    QString description; // what it shows, for a screen reader
 };
 
 // A text of the board's fixed frame (instruction, heading, property name, sentence beginning):
