@@ -9,7 +9,8 @@ events=${EVENTS:-100000}
 if [ "${SANITIZE:-1}" = 1 ]; then
     dir=build-asan
     BUILD_TARGETS=kelvarin_monkey scripts/build.sh "$dir" -DCMAKE_BUILD_TYPE=Debug -DKELVARIN_SANITIZE=ON
-    export ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
 else
     dir=build
     BUILD_TARGETS=kelvarin_monkey scripts/build.sh "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo
