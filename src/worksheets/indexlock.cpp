@@ -171,6 +171,11 @@ std::optional<QByteArray> readRecord(const QString &lock, int tries = Tries)
         const bool notWrittenYet = errno == ENOENT && path != lock && QFileInfo(lock).isDir();
         return notWrittenYet ? std::optional<QByteArray>(QByteArray()) : std::nullopt;
     }
+    // Another machine's record may be longer than the one this machine saw last under that name;
+    // the status from the server lets it be read whole.
+    struct statx fresh {
+    };
+    ::statx(fd, "", AT_EMPTY_PATH | AT_STATX_FORCE_SYNC, STATX_SIZE, &fresh);
     QByteArray bytes;
     char buffer[512];
     ssize_t got = 0;
