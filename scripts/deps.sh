@@ -11,6 +11,7 @@ packages=(
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
     xvfb xauth sox pulseaudio pulseaudio-utils
     at-spi2-core python3-pyatspi dbus-daemon
+    samba smbnetfs iproute2
     clang libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev
 )

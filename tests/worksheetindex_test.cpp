@@ -3,8 +3,6 @@
 #include "tempcurrentdir.h"
 #include "worksheets/worksheetindex.h"
 
-#include <QDateTime>
-#include <QLockFile>
 #include <QProcess>
 #include <gtest/gtest.h>
 
@@ -242,25 +240,4 @@ TEST_F(WorksheetIndex, TwoProcessesChangingTheIndexAtOnceLoseNoChange)
     expected.sort();
     EXPECT_EQ(listed.join('\n').toStdString(), expected.join('\n').toStdString());
     EXPECT_EQ(TempCurrentDir::entries("multiple"), QStringList{"track.txt"}) << "no lock left";
-}
-
-TEST_F(WorksheetIndex, ALockHeldElsewhereFailsTheChangeAndALongLeftOneIsTakenOver)
-{
-    const QByteArray original = " 1 \r\nRocks\r\n";
-    setIndex(original);
-    {
-        QLockFile held("multiple/track.lock");
-        ASSERT_TRUE(held.tryLock());
-        EXPECT_THROW(addEntry(m, "Water"), FileError);
-        EXPECT_EQ(indexBytes(), original);
-    }
-    // What a machine that stopped in the middle of a change leaves behind.
-    TempCurrentDir::writeFile("multiple/track.lock", "left behind");
-    QFile left("multiple/track.lock");
-    ASSERT_TRUE(left.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(left.setFileTime(QDateTime::currentDateTime().addSecs(-120),
-                                 QFileDevice::FileModificationTime));
-    left.close();
-    addEntry(m, "Water");
-    EXPECT_EQ(readBack(), (QStringList{"Rocks", "Water"}));
 }

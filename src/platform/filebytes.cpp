@@ -39,15 +39,18 @@ QByteArray readRegularFile(const QString &path, qint64 maxBytes)
     if (fd < 0)
         fail(path, systemReason());
     const Descriptor file{fd};
-    struct stat status {
+    // The status comes afresh from the file server: a FUSE mount of a network share keeps a
+    // file's size for a moment and reads no further, so a file that another machine has just
+    // rewritten longer would read cut short.
+    struct statx status {
     };
-    if (::fstat(fd, &status) != 0)
+    if (::statx(fd, "", AT_EMPTY_PATH | AT_STATX_FORCE_SYNC, STATX_TYPE | STATX_SIZE, &status) != 0)
         fail(path, systemReason());
-    if (!S_ISREG(status.st_mode))
+    if (!S_ISREG(status.stx_mode))
         fail(path, QStringLiteral("not a regular file"));
-    if (status.st_size > maxBytes)
+    if (static_cast<qint64>(status.stx_size) > maxBytes)
         fail(path, QStringLiteral("too large (%1 bytes) to be one of the program's files")
-                       .arg(status.st_size));
+                       .arg(status.stx_size));
     QByteArray bytes;
     char buffer[16384];
     for (;;) {

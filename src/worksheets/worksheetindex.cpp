@@ -4,14 +4,11 @@
 #include "platform/contentpath.h"
 #include "platform/errors.h"
 #include "platform/seqfile.h"
+#include "worksheets/indexlock.h"
 #include "worksheets/worksheetlog.h"
 
-#include <QDeadlineTimer>
 #include <QFileInfo>
-#include <QLockFile>
-#include <QRandomGenerator>
 #include <QStringList>
-#include <QThread>
 #include <algorithm>
 #include <optional>
 
@@ -24,44 +21,6 @@ QString indexPath()
 {
     return QStringLiteral("multiple\\track.txt");
 }
-
-// Machines sharing the classroom folder take turns at changing the index. A change holds the lock
-// for milliseconds, so a lock older than this was left by a machine that stopped mid-change; it is
-// generous because the file's age is judged by two machines' clocks.
-constexpr int StaleLockMs = 30'000;
-// How long a save or a deletion waits for another machine's change before it gives up.
-constexpr int LockWaitMs = 3'000;
-
-// Holds the index's lock file in multiple/ for one change. Tries often, at slightly random
-// moments, so that two machines changing the index at once both get their turn.
-class IndexLock
-{
-public:
-    IndexLock() : m_lock(resolveContentPath(QStringLiteral("multiple/track.lock")))
-    {
-        m_lock.setStaleLockTime(StaleLockMs);
-        const QDeadlineTimer deadline(LockWaitMs);
-        while (!m_lock.tryLock(0)) {
-            if (m_lock.error() != QLockFile::LockFailedError)
-                throw FileError("The worksheet index can't be locked for a change (" +
-                                reason().toStdString() + ").");
-            if (deadline.hasExpired())
-                throw FileError("Another computer is changing the list of worksheets; please try "
-                                "again in a moment.");
-            QThread::msleep(QRandomGenerator::global()->bounded(5, 25));
-        }
-    }
-
-private:
-    QString reason() const
-    {
-        return m_lock.error() == QLockFile::PermissionError
-                   ? QStringLiteral("no permission to write in ") +
-                         QFileInfo(m_lock.fileName()).path()
-                   : QStringLiteral("the folder multiple can't be written");
-    }
-    QLockFile m_lock;
-};
 
 // Every line is prepared before the file is opened, so a title that can't be stored stops the
 // rewrite before anything is written.
