@@ -14,7 +14,8 @@
 #include <unistd.h>
 
 // Preparing a classroom folder on start: pictures and clips are refreshed, but what teachers keep
-// in multiple/ (their worksheets and the index) is only ever added, never replaced.
+// in multiple/ (their worksheets and the index) is only ever added, never replaced; a topic's own
+// set that can no longer be read is restored, the damaged one kept beside it.
 
 namespace
 {
@@ -68,15 +69,22 @@ TEST(Classroom, FreshThenRefreshedKeepsTheTeachersFiles)
     EXPECT_EQ(QDir(classroom).entryList(QDir::Files | QDir::Hidden), QStringList())
         << "the build's own marks stay out";
 
-    // A teacher's term of work: a saved worksheet, its index entry, an edited topic set.
+    // A teacher's term of work: a saved worksheet (cut short), its index entry, an edited topic
+    // set; and a topic set damaged.
     write(classroom + "/multiple/track.txt", " 1 \r\nRocks and soils\r\n");
     write(classroom + "/multiple/Rocks and soils.txt", "Rocks and soils\r\n");
-    write(classroom + "/multiple/Properties of Materials.txt", "Edited by the teacher\r\n");
+    const QString changes = "/multiple/Changes in Materials.txt";
+    write(classroom + changes, bytesOf(content + changes).replace("Materials", "Matter"));
+    const QString properties = "/multiple/Properties of Materials.txt";
+    write(classroom + properties, "Properties of Materials\r\n \r\nWhat is wood?\r\n");
+    Files teachersFiles = inMultiple(filesIn(classroom));
     write(classroom + "/Images/lampsm.jpg", "damaged");
     QFile::remove(classroom + "/wav/click.wav");
-    const Files teachersFiles = inMultiple(filesIn(classroom));
 
     prepareClassroom(content, classroom);
+    teachersFiles["multiple/Properties of Materials.txt.damaged"] =
+        teachersFiles["multiple/Properties of Materials.txt"];
+    teachersFiles["multiple/Properties of Materials.txt"] = bytesOf(content + properties);
     EXPECT_EQ(inMultiple(filesIn(classroom)), teachersFiles);
     EXPECT_EQ(bytesOf(classroom + "/Images/lampsm.jpg"), bytesOf(content + "/Images/lampsm.jpg"));
     EXPECT_EQ(bytesOf(classroom + "/wav/click.wav"), bytesOf(content + "/wav/click.wav"));

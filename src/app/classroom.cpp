@@ -1,8 +1,10 @@
 #include "app/classroom.h"
 
+#include "app/module1.h"
 #include "platform/errors.h"
 #include "platform/fileaside.h"
 #include "platform/filebytes.h"
+#include "quiz/questionset.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -110,6 +112,33 @@ void addFile(const QString &classroom, const QString &relative, const QByteArray
     file.add();
 }
 
+// The topics' own question sets come with the program; the index and the worksheets don't.
+bool isTopicSet(const QString &relative)
+{
+    return teachersKeep(relative) && QFileInfo(relative).fileName() != "track.txt";
+}
+
+bool canBeRead(const QString &questionSet)
+{
+    try {
+        Module1 scratch;
+        loadQuestionSetFile(scratch, questionSet);
+        return true;
+    } catch (const FileError &e) {
+        qCWarning(lcClassroom) << "a topic's question set is damaged:" << e.what();
+        return false;
+    }
+}
+
+// The damaged set stays beside the restored one, for whoever wants to see what happened to it.
+void restoreTopicSet(const QString &classroom, const QString &relative, const QByteArray &bytes)
+{
+    const QString kept =
+        keepBeside(classroom, relative, QFileInfo(relative).fileName() + ".damaged");
+    qCWarning(lcClassroom) << "restored" << relative << "and kept the damaged one as" << kept;
+    addFile(classroom, relative, bytes);
+}
+
 } // namespace
 
 QString defaultClassroomFolder()
@@ -139,6 +168,8 @@ void prepareClassroom(const QString &installedContent, const QString &classroom)
         if (teachersKeep(relative)) {
             if (!QFileInfo::exists(target))
                 addFile(classroom, relative, readAll(source));
+            else if (isTopicSet(relative) && !canBeRead(target))
+                restoreTopicSet(classroom, relative, readAll(source));
             continue;
         }
         const QByteArray bytes = readAll(source);
