@@ -161,7 +161,6 @@ void FileAside::write(const QByteArray &bytes)
             fail(systemReason(errno));
         done += wrote;
     }
-    m_written += done;
 }
 
 void FileAside::sync()

@@ -24,7 +24,6 @@ public:
     FileAside &operator=(const FileAside &) = delete;
 
     void write(const QByteArray &bytes);
-    bool isEmpty() const { return m_written == 0; }
 
     // Syncs the bytes to the disk and renames the file over the old one, or over a link in its
     // place; a new file takes the old one's permissions.
@@ -46,7 +45,6 @@ private:
     QByteArray m_asideName;
     int m_folder = -1;
     int m_file = -1;
-    qint64 m_written = 0;
     bool m_placed = false;
 };
 

@@ -208,6 +208,7 @@ void SeqWriter::writeNumberLine(int number)
 
 void SeqWriter::commit()
 {
+    m_file->write(m_bytes);
     m_file->replace();
 }
 
@@ -215,7 +216,7 @@ void SeqWriter::writeBytes(const QByteArray &bytes)
 {
     // The reader skips one byte-order mark at the start; text that begins with those same bytes
     // ("ï»¿" in Windows-1252) gets a mark of its own in front so it reads back whole.
-    if (m_file->isEmpty() && bytes.startsWith(byteOrderMark))
-        m_file->write(byteOrderMark);
-    m_file->write(bytes);
+    if (m_bytes.isEmpty() && bytes.startsWith(byteOrderMark))
+        m_bytes += byteOrderMark;
+    m_bytes += bytes;
 }
