@@ -35,34 +35,6 @@ void makeFolder(const QString &path)
         fail("Cannot make the folder " + path, QString::fromStdString(error.message()));
 }
 
-// The folders whose files belong to the teachers once they are there.
-bool teachersKeep(const QString &relativePath)
-{
-    return relativePath.section('/', 0, 0).compare("multiple", Qt::CaseInsensitive) == 0;
-}
-
-// Makes each folder of the relative path that is missing. A link planted in place of a content
-// folder is replaced by a real folder; in place of multiple/ it is refused, since the teachers'
-// worksheets would lie wherever it leads.
-void makeRealFolders(const QString &classroom, const QString &relativeFolder)
-{
-    QString path = classroom;
-    for (const QString &name : relativeFolder.split('/', Qt::SkipEmptyParts)) {
-        path += '/' + name;
-        if (!isSymbolicLink(path))
-            continue;
-        if (teachersKeep(name))
-            fail("Cannot use the folder " + path,
-                 "it is a symbolic link, and the worksheets must lie in the classroom folder "
-                 "itself; put the folder it leads to in its place");
-        qCWarning(lcClassroom) << "replacing the symbolic link" << path << "with a folder";
-        if (::unlink(QFile::encodeName(path).constData()) != 0)
-            fail("Cannot replace the symbolic link " + path,
-                 QString::fromLocal8Bit(std::strerror(errno)));
-    }
-    makeFolder(path);
-}
-
 // A folder that can be read but not written would fail only later, when a teacher saves.
 void checkWritable(const QString &classroom, const QString &relativeFolder = QString())
 {
@@ -110,6 +82,34 @@ void addFile(const QString &classroom, const QString &relative, const QByteArray
     FileAside file(classroom, relative);
     file.write(bytes);
     file.add();
+}
+
+// The folders whose files belong to the teachers once they are there.
+bool teachersKeep(const QString &relativePath)
+{
+    return relativePath.section('/', 0, 0).compare("multiple", Qt::CaseInsensitive) == 0;
+}
+
+// Makes each folder of the relative path that is missing. A link planted in place of a content
+// folder is replaced by a real folder; in place of multiple/ it is refused, since the teachers'
+// worksheets would lie wherever it leads.
+void makeRealFolders(const QString &classroom, const QString &relativeFolder)
+{
+    QString path = classroom;
+    for (const QString &name : relativeFolder.split('/', Qt::SkipEmptyParts)) {
+        path += '/' + name;
+        if (!isSymbolicLink(path))
+            continue;
+        if (teachersKeep(name))
+            fail("Cannot use the folder " + path,
+                 "it is a symbolic link, and the worksheets must lie in the classroom folder "
+                 "itself; put the folder it leads to in its place");
+        qCWarning(lcClassroom) << "replacing the symbolic link" << path << "with a folder";
+        if (::unlink(QFile::encodeName(path).constData()) != 0)
+            fail("Cannot replace the symbolic link " + path,
+                 QString::fromLocal8Bit(std::strerror(errno)));
+    }
+    makeFolder(path);
 }
 
 // The topics' own question sets come with the program; the index and the worksheets don't.
