@@ -3,6 +3,8 @@
 #include "platform/seqfile.h"
 #include "tempcurrentdir.h"
 
+#include <QFileInfo>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -156,6 +158,37 @@ TEST(SeqFileWriter, FullDiskFailsTheSaveAndKeepsTheOldFile)
     EXPECT_EQ(TempCurrentDir::readFile("small/f.txt"), old);
     EXPECT_EQ(TempCurrentDir::entries("small"), (QStringList{"f.txt", "filler"}));
     ::umount("small");
+}
+
+// In a shared folder a link is someone else's: a save replaces the link itself, never the file it
+// leads to, and never creates the file a dangling one names; a linked folder is refused.
+TEST(SeqFileWriter, ReplacesALinkNeverWritesThroughIt)
+{
+    TempCurrentDir dir;
+    TempCurrentDir::makeFolder("elsewhere");
+    TempCurrentDir::makeFolder("multiple");
+    TempCurrentDir::writeFile("elsewhere/private.txt", "the user's own");
+    const QString elsewhere = QDir::currentPath() + "/elsewhere";
+    QFile::link(elsewhere + "/private.txt", "multiple/rocks.txt");
+    QFile::link(elsewhere + "/missing.txt", "multiple/track.txt");
+    QFile::link(elsewhere, "linked");
+    for (const QString path : {"multiple/rocks.txt", "multiple/track.txt"}) {
+        SeqWriter writer(path);
+        writer.writeLine("saved");
+        writer.commit();
+        EXPECT_EQ(TempCurrentDir::readFile(path), "saved\r\n");
+        EXPECT_FALSE(QFileInfo(path).isSymLink());
+    }
+    try {
+        SeqWriter writer("linked/new.txt");
+        writer.writeLine("saved");
+        writer.commit();
+        ADD_FAILURE() << "saved through a linked folder";
+    } catch (const FileError &e) {
+        EXPECT_THAT(e.what(), ::testing::HasSubstr("symbolic link"));
+    }
+    EXPECT_EQ(TempCurrentDir::entries("elsewhere"), QStringList{"private.txt"});
+    EXPECT_EQ(TempCurrentDir::readFile("elsewhere/private.txt"), "the user's own");
 }
 
 TEST(SeqFileWriter, MissingFolderThrows)

@@ -37,6 +37,14 @@ for way in option variable; do
 done
 [ -e "$tmp/unused" ] && fail "the variable's folder was used although the option named another"
 
+# An empty folder name is a mistake, not the current directory.
+mkdir "$tmp/here"
+(cd "$tmp/here" && timeout 20 "$kelvarin" --classroom "" 2>"$tmp/err")
+status=$?
+[ $status -eq 1 ] || fail "exit status $status for an empty classroom folder name"
+grep -q -- "--classroom" "$tmp/err" || fail "the empty folder name is not explained: $(cat "$tmp/err")"
+[ -z "$(ls -A "$tmp/here")" ] || fail "the current directory was filled: $(ls "$tmp/here")"
+
 # The default folder, prepared on start, its new files group-writable for the other teachers.
 (umask 022 && XDG_DATA_HOME="$tmp/data" exec "$kelvarin") &
 running=$!

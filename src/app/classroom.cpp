@@ -1,14 +1,23 @@
 #include "app/classroom.h"
 
+#include "app/module1.h"
 #include "platform/errors.h"
+#include "platform/fileaside.h"
+#include "platform/filebytes.h"
+#include "quiz/questionset.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QSaveFile>
-#include <QTemporaryFile>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <sys/stat.h>
+#include <unistd.h>
+
+Q_LOGGING_CATEGORY(lcClassroom, "kelvarin.classroom")
 
 namespace
 {
@@ -27,11 +36,11 @@ void makeFolder(const QString &path)
 }
 
 // A folder that can be read but not written would fail only later, when a teacher saves.
-void checkWritable(const QString &folder)
+void checkWritable(const QString &classroom, const QString &relativeFolder = QString())
 {
-    QTemporaryFile probe(folder + "/.kelvarin-write-test");
-    if (!probe.open())
-        fail("Cannot write in the folder " + folder, probe.errorString());
+    const QString probe = ".kelvarin-write-test";
+    const FileAside file(classroom,
+                         relativeFolder.isEmpty() ? probe : relativeFolder + '/' + probe);
 }
 
 QByteArray readAll(const QString &path)
@@ -42,54 +51,92 @@ QByteArray readAll(const QString &path)
     return file.readAll();
 }
 
+// Only a regular file of the classroom's own holds the content: a link in its place is replaced,
+// and a FIFO planted there is never opened, so it can't stop the start.
 bool holds(const QString &path, const QByteArray &bytes)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) && file.size() == bytes.size() && file.readAll() == bytes;
-}
-
-// What a newly created file gets, as QSaveFile and open() give it; a temporary file has 0600.
-QFile::Permissions permissionsUnderUmask()
-{
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    const mode_t mode = 0666 & ~mask;
-    const std::pair<mode_t, QFile::Permission> bits[] = {
-        {S_IRUSR, QFile::ReadOwner},  {S_IWUSR, QFile::WriteOwner}, {S_IRGRP, QFile::ReadGroup},
-        {S_IWGRP, QFile::WriteGroup}, {S_IROTH, QFile::ReadOther},  {S_IWOTH, QFile::WriteOther}};
-    QFile::Permissions permissions;
-    for (const auto &[bit, permission] : bits)
-        if (mode & bit)
-            permissions |= permission;
-    return permissions;
+    struct stat status {
+    };
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISREG(status.st_mode) ||
+        status.st_size != bytes.size())
+        return false;
+    try {
+        return readRegularFile(path, bytes.size()) == bytes;
+    } catch (const FileError &) {
+        return false; // whatever can't be read is replaced
+    }
 }
 
 // Replaces the file in one rename: readers see the old bytes or the new ones, never a mixture.
-void replaceFile(const QString &target, const QByteArray &bytes)
+void replaceFile(const QString &classroom, const QString &relative, const QByteArray &bytes)
 {
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        fail("Cannot write " + target, file.errorString());
+    FileAside file(classroom, relative);
+    file.write(bytes);
+    file.replace();
 }
 
 // Adds the file only if no one has: the rename refuses to replace a file that appeared meanwhile,
 // such as an index another machine added and a teacher has already written to.
-void addFile(const QString &target, const QByteArray &bytes)
+void addFile(const QString &classroom, const QString &relative, const QByteArray &bytes)
 {
-    QTemporaryFile file(target + ".XXXXXX");
-    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush() ||
-        !file.setPermissions(permissionsUnderUmask()))
-        fail("Cannot write " + target, file.errorString());
-    if (file.rename(target))
-        file.setAutoRemove(false); // it now carries the target's name
-    else if (!QFile::exists(target))
-        fail("Cannot write " + target, file.errorString());
+    FileAside file(classroom, relative);
+    file.write(bytes);
+    file.add();
 }
 
 // The folders whose files belong to the teachers once they are there.
 bool teachersKeep(const QString &relativePath)
 {
     return relativePath.section('/', 0, 0).compare("multiple", Qt::CaseInsensitive) == 0;
+}
+
+// Makes each folder of the relative path that is missing. A link planted in place of a content
+// folder is replaced by a real folder; in place of multiple/ it is refused, since the teachers'
+// worksheets would lie wherever it leads.
+void makeRealFolders(const QString &classroom, const QString &relativeFolder)
+{
+    QString path = classroom;
+    for (const QString &name : relativeFolder.split('/', Qt::SkipEmptyParts)) {
+        path += '/' + name;
+        if (!isSymbolicLink(path))
+            continue;
+        if (teachersKeep(name))
+            fail("Cannot use the folder " + path,
+                 "it is a symbolic link, and the worksheets must lie in the classroom folder "
+                 "itself; put the folder it leads to in its place");
+        qCWarning(lcClassroom) << "replacing the symbolic link" << path << "with a folder";
+        if (::unlink(QFile::encodeName(path).constData()) != 0)
+            fail("Cannot replace the symbolic link " + path,
+                 QString::fromLocal8Bit(std::strerror(errno)));
+    }
+    makeFolder(path);
+}
+
+// The topics' own question sets come with the program; the index and the worksheets don't.
+bool isTopicSet(const QString &relative)
+{
+    return teachersKeep(relative) && QFileInfo(relative).fileName() != "track.txt";
+}
+
+bool canBeRead(const QString &questionSet)
+{
+    try {
+        Module1 scratch;
+        loadQuestionSetFile(scratch, questionSet);
+        return true;
+    } catch (const FileError &e) {
+        qCWarning(lcClassroom) << "a topic's question set is damaged:" << e.what();
+        return false;
+    }
+}
+
+// The damaged set stays beside the restored one, for whoever wants to see what happened to it.
+void restoreTopicSet(const QString &classroom, const QString &relative, const QByteArray &bytes)
+{
+    const QString kept =
+        keepBeside(classroom, relative, QFileInfo(relative).fileName() + ".damaged");
+    qCWarning(lcClassroom) << "restored" << relative << "and kept the damaged one as" << kept;
+    addFile(classroom, relative, bytes);
 }
 
 } // namespace
@@ -117,15 +164,17 @@ void prepareClassroom(const QString &installedContent, const QString &classroom)
         if (!relative.contains('/'))
             continue; // only the content folders are the classroom's, not loose build files
         const QString target = to.filePath(relative);
-        makeFolder(QFileInfo(target).path());
+        makeRealFolders(classroom, QFileInfo(relative).path());
         if (teachersKeep(relative)) {
             if (!QFileInfo::exists(target))
-                addFile(target, readAll(source));
+                addFile(classroom, relative, readAll(source));
+            else if (isTopicSet(relative) && !canBeRead(target))
+                restoreTopicSet(classroom, relative, readAll(source));
             continue;
         }
         const QByteArray bytes = readAll(source);
         if (!holds(target, bytes))
-            replaceFile(target, bytes);
+            replaceFile(classroom, relative, bytes);
     }
-    checkWritable(to.filePath("multiple"));
+    checkWritable(classroom, "multiple");
 }

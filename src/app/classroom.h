@@ -11,8 +11,11 @@ QString defaultClassroomFolder();
 
 // Makes the folder when it is missing and brings the installed content into it. A file outside
 // multiple/ is added, or replaced when its bytes differ from the installed one; in multiple/ a
-// file is only ever added, so the teachers' worksheets and the index stay theirs. Every file is
-// written aside and renamed into place whole, so a machine starting at the same moment never
-// reads half a picture. Throws FileError naming the folder or file and the system's reason,
-// also when the folder can be read but not written.
+// file is only ever added, so the teachers' worksheets and the index stay theirs, except that a
+// topic's own question set the loader can't read is restored, the damaged one kept beside it
+// with ".damaged" added to its name. Every file is written aside, synced and renamed into place
+// whole, so a machine starting at the same moment never reads half a picture and a full disk
+// leaves no half file. No symbolic link in the folder is written through: a link in place of a
+// content file or folder is replaced, a linked multiple/ refused. Throws FileError naming the
+// folder or file and the system's reason, also when the folder can be read but not written.
 void prepareClassroom(const QString &installedContent, const QString &classroom);

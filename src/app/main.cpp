@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QMessageBox>
+#include <cstdlib>
 #include <iostream>
 #include <memory>
 #include <sys/stat.h>
@@ -54,6 +55,11 @@ StartOptions readStartOptions(const QCoreApplication &app)
                        "the display, instead of filling it.");
     parser.addOption(actualSize);
     parser.process(app);
+    // An empty name would make the current directory the classroom and fill it with content.
+    if (parser.isSet(classroom) && parser.value(classroom).isEmpty()) {
+        std::cerr << "kelvarin: --classroom needs the name of a folder\n";
+        std::exit(1);
+    }
     StartOptions options;
     if (parser.isSet(actualSize))
         options.size = Stage::Size::ActualSize;

@@ -3,12 +3,11 @@
 #include "platform/codepage.h"
 #include "platform/contentpath.h"
 #include "platform/errors.h"
+#include "platform/fileaside.h"
 #include "platform/filebytes.h"
 
-#include <QFile>
-#include <cerrno>
-#include <cstring>
-#include <unistd.h>
+#include <QDir>
+#include <QFileInfo>
 
 namespace
 {
@@ -158,12 +157,28 @@ QByteArray SeqReader::takeUnquoted()
     return field;
 }
 
-SeqWriter::SeqWriter(const QString &contentPath)
-    : m_path(resolveContentPath(contentPath)), m_file(m_path)
+namespace
 {
-    if (!m_file.open(QIODevice::WriteOnly))
-        fail(QStringLiteral("cannot write (") + m_file.errorString() + QStringLiteral(")"), m_path);
+
+// A path below the working directory, the classroom folder, is walked from there without
+// following a link; any other path is the caller's own, and its folder is taken as it is.
+std::unique_ptr<FileAside> fileAsideFor(const QString &path)
+{
+    const QString below = QDir::current().relativeFilePath(path);
+    if (!QDir::isAbsolutePath(below) && !below.startsWith(QStringLiteral("../")))
+        return std::make_unique<FileAside>(QDir::currentPath(), below);
+    const QFileInfo file(path);
+    return std::make_unique<FileAside>(file.path(), file.fileName());
 }
+
+} // namespace
+
+SeqWriter::SeqWriter(const QString &contentPath)
+    : m_file(fileAsideFor(resolveContentPath(contentPath)))
+{
+}
+
+SeqWriter::~SeqWriter() = default;
 
 void SeqWriter::writeLine(const QString &text)
 {
@@ -193,37 +208,15 @@ void SeqWriter::writeNumberLine(int number)
 
 void SeqWriter::commit()
 {
-    // QSaveFile buffers its writes and its commit doesn't notice when the last flush fails (a
-    // full disk, a file-size limit), so every byte is flushed, checked and synced to the disk
-    // before the new file may take the old one's place.
-    if (!m_file.flush() || m_file.error() != QFileDevice::NoError)
-        cancelAndFail(QStringLiteral("cannot write"));
-    if (::fsync(m_file.handle()) != 0)
-        cancelAndFail(QStringLiteral("cannot write"));
-    if (!m_file.commit())
-        fail(QStringLiteral("cannot save (") + m_file.errorString() + QStringLiteral(")"), m_path);
+    m_file->write(m_bytes);
+    m_file->replace();
 }
 
 void SeqWriter::writeBytes(const QByteArray &bytes)
 {
     // The reader skips one byte-order mark at the start; text that begins with those same bytes
     // ("ï»¿" in Windows-1252) gets a mark of its own in front so it reads back whole.
-    if (m_file.pos() == 0 && bytes.startsWith(byteOrderMark))
-        writeRaw(byteOrderMark);
-    writeRaw(bytes);
-}
-
-void SeqWriter::writeRaw(const QByteArray &bytes)
-{
-    if (m_file.write(bytes) != bytes.size() || m_file.error() != QFileDevice::NoError)
-        cancelAndFail(QStringLiteral("cannot write"));
-}
-
-void SeqWriter::cancelAndFail(const QString &what)
-{
-    const QString reason = m_file.error() != QFileDevice::NoError
-                               ? m_file.errorString()
-                               : QString::fromLocal8Bit(std::strerror(errno));
-    m_file.cancelWriting();
-    fail(what + QStringLiteral(" (") + reason + QStringLiteral(")"), m_path);
+    if (m_bytes.isEmpty() && bytes.startsWith(byteOrderMark))
+        m_bytes += byteOrderMark;
+    m_bytes += bytes;
 }

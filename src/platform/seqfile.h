@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QByteArray>
-#include <QSaveFile>
 #include <QString>
+#include <memory>
 #include <optional>
+
+class FileAside;
 
 // Reads a text file as a sequence of fields. The whole file is read when the reader is made and
 // the file is closed at once, so no file stays open while the caller works through the fields.
@@ -55,15 +57,18 @@ private:
     bool m_fieldEndedLine = true;
 };
 
-// Writes a text file line by line, each line in Windows-1252 and ended by CR LF. Lines go to a
-// temporary file in the same folder; commit() makes sure every byte is on the disk and only then
-// puts it in place of the old file. A writer that is destroyed without a commit, or whose write
-// failed anywhere (a full disk, a file-size limit), leaves the old file exactly as it was.
+// Writes a text file line by line, each line in Windows-1252 and ended by CR LF. commit() writes
+// the lines to a temporary file in the same folder, makes sure every byte is on the disk and only
+// then puts it in place of the old file. A writer that is destroyed without a commit, or whose
+// write failed anywhere (a full disk, a file-size limit), leaves the old file exactly as it was.
+// Below the working directory no symbolic link is followed: a link in the file's place is
+// replaced by the file, and a linked folder on the way is refused.
 class SeqWriter
 {
 public:
     // Throws FileError if the temporary file can't be created.
     explicit SeqWriter(const QString &contentPath);
+    ~SeqWriter();
     SeqWriter(const SeqWriter &) = delete;
     SeqWriter &operator=(const SeqWriter &) = delete;
 
@@ -83,9 +88,8 @@ public:
 
 private:
     void writeBytes(const QByteArray &bytes);
-    void writeRaw(const QByteArray &bytes);
-    [[noreturn]] void cancelAndFail(const QString &what);
 
-    QString m_path;
-    QSaveFile m_file;
+    std::unique_ptr<FileAside> m_file;
+    // Written in one go at commit, so a file on a network share costs one write, not one a line.
+    QByteArray m_bytes;
 };
