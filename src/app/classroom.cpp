@@ -1,5 +1,6 @@
 #include "app/classroom.h"
 
+#include "platform/contentpath.h"
 #include "platform/errors.h"
 
 #include <QDir>
@@ -116,7 +117,9 @@ void prepareClassroom(const QString &installedContent, const QString &classroom)
         const QString relative = from.relativeFilePath(source);
         if (!relative.contains('/'))
             continue; // only the content folders are the classroom's, not loose build files
-        const QString target = to.filePath(relative);
+        // The program finds its files whatever their letter case, so an existing "Multiple/" or
+        // "TRACK.TXT" is the one to keep or refresh, never one to make a second beside.
+        const QString target = resolveContentPathIn(to.path(), relative);
         makeFolder(QFileInfo(target).path());
         if (teachersKeep(relative)) {
             if (!QFileInfo::exists(target))
@@ -127,5 +130,5 @@ void prepareClassroom(const QString &installedContent, const QString &classroom)
         if (!holds(target, bytes))
             replaceFile(target, bytes);
     }
-    checkWritable(to.filePath("multiple"));
+    checkWritable(resolveContentPathIn(to.path(), "multiple"));
 }
