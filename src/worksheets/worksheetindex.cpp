@@ -323,7 +323,7 @@ bool canStoreTitle(const QString &title)
 
 void addEntry(Module1 &m, const QString &title)
 {
-    addEntry(m, title, [] {});
+    addEntry(m, title, nullptr);
 }
 
 void addEntry(Module1 &m, const QString &title, const std::function<void()> &writeWorksheet)
@@ -339,15 +339,19 @@ void addEntry(Module1 &m, const QString &title, const std::function<void()> &wri
     if (!listed && !canStoreTitle(title))
         throw FileError("The title " + title.toStdString() +
                         " can't be stored in the list of worksheets.");
-    const NewFileGuard guard(title);
-    writeWorksheet();
+    std::optional<NewFileGuard> guard;
+    if (writeWorksheet) {
+        guard.emplace(title);
+        writeWorksheet();
+    }
     if (listed)
         return;
     titles.append(title);
     try {
         rewriteIndex(titles);
     } catch (const FileError &) {
-        guard.undo();
+        if (guard)
+            guard->undo();
         throw;
     }
     // The new entry waits in its slot; the count moves on at the next reading.
