@@ -173,9 +173,10 @@ void Worksheets::Label5_Click()
     }
     m_screens.module1().CataloguePage = 0;
     showList();
-    messages.show("The list of worksheets has been rebuilt; it lists " +
-                  QString::number(m_screens.module1().WorksheetCount) +
-                  " worksheets. The old list is kept as multiple/track.txt.bak.");
+    const int count = m_screens.module1().WorksheetCount;
+    messages.show("The list of worksheets has been rebuilt; it lists " + QString::number(count) +
+                  (count == 1 ? " worksheet" : " worksheets") +
+                  ". The old list is kept as multiple/track.txt.bak.");
     playClick(m_screens);
 }
 
