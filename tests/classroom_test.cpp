@@ -197,3 +197,23 @@ TEST(Classroom, AFolderThatCannotBeMadeIsAFileErrorWithTheReason)
 }
 
 } // namespace
+
+// The program finds its files whatever their letter case, so a classroom whose folder or index
+// is spelled otherwise keeps using them; a second, empty index beside them would hide every
+// worksheet.
+TEST(Classroom, AFolderOrIndexSpelledInOtherLettersIsTheOneKept)
+{
+    QTemporaryDir home;
+    const QString classroom = home.filePath("kelvarin");
+    prepareClassroom(content, classroom);
+    ASSERT_TRUE(QDir(classroom).rename("multiple", "Multiple"));
+    QFile::remove(classroom + "/Multiple/track.txt");
+    write(classroom + "/Multiple/TRACK.TXT", " 1 \r\nRocks\r\n");
+
+    prepareClassroom(content, classroom);
+    EXPECT_FALSE(QFileInfo::exists(classroom + "/multiple"));
+    EXPECT_EQ(
+        QDir(classroom + "/Multiple").entryList(QDir::Files, QDir::Name),
+        (QStringList{"Changes in Materials.txt", "Properties of Materials.txt", "TRACK.TXT"}));
+    EXPECT_EQ(bytesOf(classroom + "/Multiple/TRACK.TXT"), QByteArray(" 1 \r\nRocks\r\n"));
+}

@@ -43,3 +43,15 @@ TEST_F(GalleryWorksheets, CatalogueFirstAndLastPage)
         click(catalogue.Label3[1]);
     ASSERT_TRUE(saveToGallery(catalogue, "worksheets_last"));
 }
+
+// "Rebuild the list" sits under the bottom row, clear of the page buttons and "Exit".
+TEST_F(GalleryWorksheets, CatalogueOfferingToRebuildADamagedList)
+{
+    writeIndex(30);
+    writeFile("multiple/track.txt", fileBytes("multiple/track.txt").replace(" 30 ", " 31 "));
+    Worksheets &catalogue = screens->worksheets();
+    catalogue.show();
+    ASSERT_TRUE(saveToGallery(catalogue, "worksheets_damaged"));
+    const QImage damaged = catalogue.grab().toImage();
+    EXPECT_EQ(colourAt(damaged, 4500, 8500), QColor(0, 0, 0)) << "inside the button's box";
+}

@@ -106,14 +106,15 @@ TEST_F(QuestionSetFile, ShortFileFailsAndKeepsWhatWasReadSoFar)
     }
 }
 
-TEST_F(QuestionSetFile, OnlyBlankLinesMayFollowTheTenthQuestion)
+// Older files may carry more after the tenth question; it is not part of the set.
+TEST_F(QuestionSetFile, LinesAfterTheTenthQuestionAreIgnored)
 {
-    TempCurrentDir::writeFile(setFile, crlfFile(placeNamedLines("new") << ""
-                                                                       << "  "));
-    EXPECT_NO_THROW(loadQuestionSetFile(m, setFile));
-    expectPlaceNamedSet(m, "new");
-    TempCurrentDir::writeFile(setFile, crlfFile(placeNamedLines("new") << "extra"));
-    EXPECT_THROW(loadQuestionSetFile(m, setFile), FileError);
+    for (const QStringList &more : {QStringList{"", "  "}, QStringList{"extra", "7", "a, b"}}) {
+        SCOPED_TRACE(more.join('|').toStdString());
+        TempCurrentDir::writeFile(setFile, crlfFile(placeNamedLines("new") << more));
+        EXPECT_NO_THROW(loadQuestionSetFile(m, setFile));
+        expectPlaceNamedSet(m, "new");
+    }
 }
 
 // Sets that would otherwise run as a wrong quiz: a pupil who answered everything right would
@@ -137,6 +138,14 @@ TEST_F(QuestionSetFile, SetsOfTheWrongShapeDoNotLoad)
         TempCurrentDir::writeFile(setFile, crlfFile(lines));
         EXPECT_THROW(loadQuestionSetFile(m, setFile), FileError);
     }
+    // A correct answer that names no answer is found once the whole set is read, so the wizard
+    // can still open it for the teacher to tick one.
+    QStringList lines = placeNamedLines("p");
+    lines[7 + 7 * 7] = "5"; // question 8
+    TempCurrentDir::writeFile(setFile, crlfFile(lines));
+    EXPECT_THROW(loadQuestionSetFile(m, setFile), BadCorrectAnswer);
+    EXPECT_EQ(m.CorrectAnswer[8], "5");
+    EXPECT_EQ(m.AnswerD[10], lines[69]);
     QByteArray noise(3000, 'x');
     for (int i = 0; i < noise.size(); ++i)
         noise[i] = static_cast<char>((i * 7919) % 251);

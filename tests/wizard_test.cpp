@@ -139,7 +139,8 @@ TEST_F(WizardTest, TitlesThatCantNameAFileAreRefusedBeforeAnythingIsWritten)
     EXPECT_EQ(listed.WorksheetCount, static_cast<int>(std::size(accepted)));
 }
 
-TEST_F(WizardTest, SaveFailuresSayWhyAndKeepTheWizardOpen)
+// A save the index can't take writes no worksheet file that the catalogue couldn't reach.
+TEST_F(WizardTest, SaveFailuresSayWhyKeepTheWizardOpenAndLeaveNoUnlistedFile)
 {
     fillWizard("Magnets");
     writeFile("multiple/track.txt", " 3 \r\nOnly one\r\n");
@@ -147,15 +148,65 @@ TEST_F(WizardTest, SaveFailuresSayWhyAndKeepTheWizardOpen)
     ASSERT_EQ(messageBoxes.asked.size(), 1);
     EXPECT_TRUE(messageBoxes.asked[0].startsWith(saveFailed + "\nThe worksheet index is damaged"))
         << messageBoxes.asked[0].toStdString();
+    EXPECT_TRUE(messageBoxes.asked[0].contains("\"Rebuild the list\""));
     EXPECT_EQ(fileBytes("multiple/track.txt"), " 3 \r\nOnly one\r\n");
+    EXPECT_FALSE(QFile::exists("multiple/Magnets.txt"));
 
     writeIndex(1000);
     messageBoxes.asked.clear();
     click(screens->wizard().Label3[1]);
-    EXPECT_EQ(
-        messageBoxes.asked,
-        QStringList{saveFailed + "\nThe list of worksheets is full: it holds 1000 worksheets."});
+    EXPECT_EQ(messageBoxes.asked,
+              QStringList{saveFailed + "\nThe list of worksheets is full: it holds 1000 "
+                                       "worksheets. Delete one that is no longer needed, then "
+                                       "save again."});
+    EXPECT_FALSE(QFile::exists("multiple/Magnets.txt"));
     EXPECT_TRUE(screens->wizard().isVisible());
+}
+
+// One title, one file: a new worksheet named like another in any letter case asks before it
+// replaces it, and never replaces a topic's own quiz.
+TEST_F(WizardTest, ANewWorksheetReplacesOneOfTheSameNameOnlyWhenTheTeacherAgrees)
+{
+    fillWizard("rocks");
+    click(screens->wizard().Label3[1]);
+    const QByteArray first = fileBytes("multiple/rocks.txt");
+    const QByteArray topicQuiz = "the topic's own quiz";
+    writeFile("multiple/Properties of Materials.txt", topicQuiz);
+    screens->unload(screens->wizard());
+    finishHandlers();
+
+    fillWizard("ROCKS");
+    Wizard &wizard = screens->wizard();
+    wizard.Text2[0].setText("A second worksheet");
+    const QString replace =
+        "A worksheet called \"rocks\" already exists. Do you want to replace it?";
+    messageBoxes.asked.clear();
+    messageBoxes.answers = {MsgResult::Cancel, MsgResult::Ok};
+    click(wizard.Label3[1]);
+    EXPECT_EQ(messageBoxes.asked, QStringList{replace});
+    EXPECT_EQ(fileBytes("multiple/rocks.txt"), first);
+    click(wizard.Label3[1]);
+    EXPECT_EQ(messageBoxes.asked,
+              (QStringList{replace, replace, "Your worksheet has been saved."}));
+    EXPECT_TRUE(fileBytes("multiple/rocks.txt").contains("A second worksheet"));
+    EXPECT_EQ(fileBytes("multiple/track.txt"), " 1 \r\nrocks\r\n");
+    messageBoxes.asked.clear();
+    click(wizard.Label3[1]);
+    EXPECT_EQ(messageBoxes.asked, QStringList{"Your worksheet has been saved."})
+        << "saving again replaces its own worksheet without asking";
+
+    for (const QString title : {"Properties of Materials", "changes in MATERIALS"}) {
+        wizard.Text1->setText(title);
+        messageBoxes.asked.clear();
+        click(wizard.Label3[1]);
+        ASSERT_EQ(messageBoxes.asked.size(), 1);
+        EXPECT_TRUE(messageBoxes.asked[0].startsWith(saveFailed + "\nThe title " + title +
+                                                     " belongs to the topic's own quiz"));
+    }
+    EXPECT_EQ(fileBytes("multiple/Properties of Materials.txt"), topicQuiz);
+    EXPECT_EQ(QDir("multiple").entryList(QDir::Files, QDir::Name),
+              (QStringList{"Changes in Materials.txt", "Properties of Materials.txt", "rocks.txt",
+                           "track.txt"}));
 }
 
 TEST_F(WizardTest, BoxesTakeInOnlyWhatTheFilesCanStore)
@@ -192,7 +243,7 @@ TEST_F(WizardTest, EditingFillsEveryBoxAndTicksNothingForAnAnswerNumberOutsideOn
     m().CorrectAnswer[3] = "7";
     m().CorrectAnswer[4] = " 4 ";
     Wizard &wizard = screens->wizard();
-    wizard.editworksheet();
+    wizard.editworksheet("Magnets");
     EXPECT_TRUE(wizard.isVisible());
     EXPECT_EQ(wizard.Text1->Text(), "Magnets, old");
     EXPECT_EQ(wizard.Text2[9].Text(), sampleSet[9][0]);

@@ -45,13 +45,47 @@ TEST_F(WorksheetIndex, AddingAListedTitleLeavesTheFileByteForByte)
     EXPECT_EQ(indexBytes(), original);
 }
 
-TEST_F(WorksheetIndex, TitlesDifferingInCaseAreTwoEntries)
+// "rocks" and "ROCKS" name one file on a shared folder, so the index lists it once.
+TEST_F(WorksheetIndex, TitlesDifferingOnlyInCaseAreOneEntry)
 {
-    setIndex(" 1 \r\nRocks\r\n");
+    const QByteArray original = " 1 \r\nRocks\r\n";
+    setIndex(original);
     addEntry(m, "rocks");
-    EXPECT_EQ(indexBytes(), " 2 \r\nRocks\r\nrocks\r\n");
+    addEntry(m, "ROCKS");
+    EXPECT_EQ(indexBytes(), original);
+    addEntry(m, "Water");
     EXPECT_EQ(m.WorksheetCount, 1); // until the next reading
-    EXPECT_EQ(m.WorksheetTitles[2], "rocks");
+    EXPECT_EQ(m.WorksheetTitles[2], "Water");
+}
+
+// Older copies of the program wrote titles with commas unquoted, one a line; foreign ones may
+// quote them. Every reading takes a line as one title, and the next change writes them quoted.
+TEST_F(WorksheetIndex, OlderIndexesReadATitleALineAndAreWrittenBackQuoted)
+{
+    const struct {
+        QByteArray file;
+        QStringList titles;
+        QByteArray rewritten; // after adding "Ice"
+    } rows[] = {
+        {" 2 \r\nSalt, water\r\nRocks, soils, metals\r\n",
+         {"Salt, water", "Rocks, soils, metals"},
+         " 3 \r\n\"Salt, water\"\r\n\"Rocks, soils, metals\"\r\nIce\r\n"},
+        {"1\nA,b \n\n", {"A,b "}, " 2 \r\n\"A,b \"\r\nIce\r\n"},
+        {" 2 \r\n\"Quoted, one\"\r\n,lead\r\n",
+         {"Quoted, one", ",lead"},
+         " 3 \r\n\"Quoted, one\"\r\n\",lead\"\r\nIce\r\n"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.file.toStdString());
+        setIndex(row.file);
+        EXPECT_EQ(readBack(), row.titles);
+        Module1 catalogue;
+        readIndexSkippingFailures(catalogue);
+        EXPECT_EQ(listed(catalogue), row.titles);
+        EXPECT_FALSE(indexIsDamaged());
+        addEntry(m, "Ice");
+        EXPECT_EQ(indexBytes(), row.rewritten);
+    }
 }
 
 TEST_F(WorksheetIndex, MissingIndexIsCreatedByAdding)
@@ -136,16 +170,17 @@ TEST_F(WorksheetIndex, UnstorableTitlesAreRefusedAndTheFileIsUntouched)
 TEST_F(WorksheetIndex, DamagedIndexIsNeverRewritten)
 {
     const QByteArray damaged[] = {
-        "many\r\nRocks\r\n", " 3 \r\nA\r\nB\r\n",         " 1 \r\nSoils, sand\r\n",
+        "many\r\nRocks\r\n", " 3 \r\nA\r\nB\r\n",         " 1 \r\nSoils, sand\r\nClay\r\n",
         " -1 \r\nRocks\r\n", " 1 \r\nRocks\r\nWater\r\n", " 2 \r\nA\r\n\"B\",C\r\n",
         " 1001 \r\nA\r\n",   "3,\r\nA\r\nB\r\nC\r\n",
     };
     for (const QByteArray &original : damaged) {
         SCOPED_TRACE(original.toStdString());
         setIndex(original);
-        EXPECT_THROW(addEntry(m, "Water"), FileError);
+        EXPECT_TRUE(indexIsDamaged());
+        EXPECT_THROW(addEntry(m, "Water"), DamagedIndexError);
         m.SelectedWorksheet = "A";
-        EXPECT_THROW(removeEntry(m), FileError);
+        EXPECT_THROW(removeEntry(m), DamagedIndexError);
         EXPECT_EQ(indexBytes(), original);
     }
 }
@@ -174,8 +209,47 @@ TEST_F(WorksheetIndex, ThousandEntriesFitAndTheNextIsRefused)
     EXPECT_TRUE(full.startsWith(" 1000 \r\nT1\r\n"));
     EXPECT_TRUE(full.endsWith("\r\nT999\r\nT1000\r\n"));
 
-    EXPECT_THROW(addEntry(m, "T1001"), IndexError);
+    bool written = false;
+    EXPECT_THROW(addEntry(m, "T1001", [&] { written = true; }), WorksheetListFull);
+    EXPECT_FALSE(written) << "nothing is saved that the list can't take";
     EXPECT_EQ(indexBytes(), full);
+    addEntry(m, "t5", [&] { written = true; });
+    EXPECT_TRUE(written) << "a listed title may be saved again";
+}
+
+// A worksheet saved is listed, or its new file is taken away again; an old file stays.
+TEST_F(WorksheetIndex, ASaveWhoseEntryCantBeAddedLeavesNoNewFile)
+{
+    setIndex(" 1 \r\nRocks\r\n");
+    TempCurrentDir::writeFile("multiple/Old.txt", "old");
+    for (const QString title : {"New", "Old"}) {
+        SCOPED_TRACE(title.toStdString());
+        const auto writeThenLoseTheIndex = [&] {
+            TempCurrentDir::writeFile("multiple/" + title + ".txt", "new");
+            QFile::remove(trackFile);
+            QDir().mkdir(trackFile); // the rewrite can't put a file in its place
+        };
+        EXPECT_THROW(addEntry(m, title, writeThenLoseTheIndex), FileError);
+        QDir().rmdir(trackFile);
+        setIndex(" 1 \r\nRocks\r\n");
+    }
+    EXPECT_EQ(TempCurrentDir::entries("multiple"), (QStringList{"Old.txt", "track.txt"}));
+}
+
+// Whatever can be read of a damaged index, in its order, then the worksheet files it misses; the
+// old index is kept beside it.
+TEST_F(WorksheetIndex, RebuildingKeepsTheOldIndexAndListsEveryWorksheetFile)
+{
+    const QByteArray old = " 9 \r\nRocks\r\n\r\nSalt, water\r\nrocks\r\nBad/one\r\n";
+    setIndex(old);
+    for (const char *file : {"Ice.txt", "Rocks.txt", "Properties of Materials.txt",
+                             "changes in materials.TXT", "Notes.doc", "Apple.txt"})
+        TempCurrentDir::writeFile(QString("multiple/") + file, "x");
+    rebuildIndex(m);
+    EXPECT_EQ(indexBytes(), " 4 \r\nRocks\r\n\"Salt, water\"\r\nApple\r\nIce\r\n");
+    EXPECT_EQ(listed(m), (QStringList{"Rocks", "Salt, water", "Apple", "Ice"}));
+    EXPECT_EQ(TempCurrentDir::readFile("multiple/track.txt.bak"), old);
+    EXPECT_FALSE(indexIsDamaged());
 }
 
 // A failed reading never leaves entries in the list that the file doesn't hold.

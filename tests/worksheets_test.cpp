@@ -162,8 +162,9 @@ TEST_F(CatalogueTest, DeletingMovesTheLaterTitlesUpAndLeavesThePageButtonsAlone)
     EXPECT_EQ(listed.WorksheetTitles[24], "Worksheet 25");
 }
 
-// Run and edit refuse a worksheet that can't be read; delete still takes its entry away.
-TEST_F(CatalogueTest, BrokenWorksheetsCantBeRunOrEditedButCanBeDeleted)
+// Run and edit refuse a worksheet that can't be read; delete still takes its entry away. A
+// worksheet whose only fault is a correct answer outside 1 to 4 opens for editing, unticked there.
+TEST_F(CatalogueTest, BrokenWorksheetsCantBeRunButCanBeDeletedAndABadTickCanBeMended)
 {
     fillWizard("Good");
     click(screens->wizard().Label3[1]);
@@ -185,6 +186,16 @@ TEST_F(CatalogueTest, BrokenWorksheetsCantBeRunOrEditedButCanBeDeleted)
             SCOPED_TRACE(catalogue.Label2[slot].Caption().toStdString());
             messageBoxes.asked.clear();
             click(catalogue.Label2[slot]);
+            if (mode && slot == 3) {
+                EXPECT_EQ(messageBoxes.asked, QStringList{});
+                int ticks = 0;
+                for (int i = 0; i < 40; ++i)
+                    ticks += screens->wizard().Check1[i].Value();
+                EXPECT_EQ(ticks, 10 - badAnswer.count("\r\n7\r\n \r\n"));
+                screens->unload(screens->wizard());
+                finishHandlers();
+                continue;
+            }
             ASSERT_EQ(messageBoxes.asked.size(), 1);
             EXPECT_TRUE(messageBoxes.asked[0].startsWith(corrupted + "\n"));
             EXPECT_FALSE(screens->isLoaded("multiple") || screens->isLoaded("wizard"));
@@ -197,4 +208,64 @@ TEST_F(CatalogueTest, BrokenWorksheetsCantBeRunOrEditedButCanBeDeleted)
     EXPECT_EQ(messageBoxes.asked.size(), 4) << "only the questions";
     EXPECT_EQ(fileBytes("multiple/track.txt"), " 0 \r\n");
     EXPECT_TRUE(QFile::exists("multiple/Short.txt"));
+}
+
+// "&" reads back as ",", yet an edited worksheet saved under the title it showed stays the one
+// worksheet; the catalogue beneath shows the list as saved.
+TEST_F(CatalogueTest, AnEditedWorksheetKeepsItsTitleAndTheCatalogueShowsWhatWasSaved)
+{
+    fillWizard("Salt & water");
+    click(screens->wizard().Label3[1]);
+    screens->unload(screens->wizard());
+    finishHandlers();
+    Worksheets &catalogue = screens->worksheets();
+    EXPECT_FALSE(catalogue.Label5->Visible());
+    click(*catalogue.Check1);
+    click(catalogue.Label2[1]);
+    Wizard &editor = screens->wizard();
+    EXPECT_EQ(editor.Text1->Text(), "Salt , water");
+    messageBoxes.asked.clear();
+    click(editor.Label3[1]);
+    EXPECT_EQ(messageBoxes.asked, QStringList{"Your worksheet has been saved."});
+    EXPECT_EQ(fileBytes("multiple/track.txt"), " 1 \r\nSalt & water\r\n");
+    EXPECT_FALSE(QFile::exists("multiple/Salt , water.txt"));
+
+    editor.Text1->setText("Salt and water");
+    click(editor.Label3[1]);
+    EXPECT_EQ(visibleSlots(), (QStringList{"Salt & water", "Salt and water"}));
+}
+
+// An index that can't be changed is offered for rebuilding; nothing listed or saved is lost, and
+// deleting works again.
+TEST_F(CatalogueTest, ADamagedIndexIsRebuiltFromWhatItHoldsAndTheWorksheetFiles)
+{
+    fillWizard("Rocks");
+    click(screens->wizard().Label3[1]);
+    screens->unload(screens->wizard());
+    finishHandlers();
+    writeFile("multiple/Ice.txt", fileBytes("multiple/Rocks.txt"));
+    const QByteArray damaged = " 3 \r\nRocks\r\nSoils, sand\r\n";
+    writeFile("multiple/track.txt", damaged);
+
+    Worksheets &catalogue = screens->worksheets();
+    EXPECT_EQ(visibleSlots(), (QStringList{"Rocks", "Soils, sand"}));
+    EXPECT_TRUE(catalogue.Label5->Visible());
+    click(*catalogue.Check2);
+    messageBoxes.asked.clear();
+    click(catalogue.Label2[1]);
+    ASSERT_EQ(messageBoxes.asked.size(), 2);
+    EXPECT_TRUE(messageBoxes.asked[1].startsWith(
+        "The list of worksheets is damaged, so the worksheet Rocks can't be deleted.\n"))
+        << messageBoxes.asked[1].toStdString();
+
+    messageBoxes.asked.clear();
+    click(*catalogue.Label5);
+    EXPECT_EQ(messageBoxes.asked,
+              QStringList{"The list of worksheets has been rebuilt; it lists 3 worksheets. The old "
+                          "list is kept as multiple/track.txt.bak."});
+    EXPECT_EQ(fileBytes("multiple/track.txt.bak"), damaged);
+    EXPECT_EQ(visibleSlots(), (QStringList{"Rocks", "Soils, sand", "Ice"}));
+    EXPECT_FALSE(catalogue.Label5->Visible());
+    click(catalogue.Label2[1]);
+    EXPECT_EQ(fileBytes("multiple/track.txt"), " 2 \r\n\"Soils, sand\"\r\nIce\r\n");
 }

@@ -1,6 +1,7 @@
 #include "app/classroom.h"
 
 #include "app/module1.h"
+#include "platform/contentpath.h"
 #include "platform/errors.h"
 #include "platform/fileaside.h"
 #include "platform/filebytes.h"
@@ -115,7 +116,8 @@ void makeRealFolders(const QString &classroom, const QString &relativeFolder)
 // The topics' own question sets come with the program; the index and the worksheets don't.
 bool isTopicSet(const QString &relative)
 {
-    return teachersKeep(relative) && QFileInfo(relative).fileName() != "track.txt";
+    return teachersKeep(relative) &&
+           QFileInfo(relative).fileName().compare("track.txt", Qt::CaseInsensitive) != 0;
 }
 
 bool canBeRead(const QString &questionSet)
@@ -160,15 +162,18 @@ void prepareClassroom(const QString &installedContent, const QString &classroom)
     QDirIterator files(from.path(), QDir::Files, QDirIterator::Subdirectories);
     while (files.hasNext()) {
         const QString source = files.next();
-        const QString relative = from.relativeFilePath(source);
-        if (!relative.contains('/'))
+        const QString installed = from.relativeFilePath(source);
+        if (!installed.contains('/'))
             continue; // only the content folders are the classroom's, not loose build files
-        const QString target = to.filePath(relative);
+        // The program finds its files whatever their letter case, so an existing "Multiple/" or
+        // "TRACK.TXT" is the one to keep or refresh, never one to make a second beside.
+        const QString target = resolveContentPathIn(to.path(), installed);
+        const QString relative = to.relativeFilePath(target);
         makeRealFolders(classroom, QFileInfo(relative).path());
         if (teachersKeep(relative)) {
             if (!QFileInfo::exists(target))
                 addFile(classroom, relative, readAll(source));
-            else if (isTopicSet(relative) && !canBeRead(target))
+            else if (isTopicSet(installed) && !canBeRead(target))
                 restoreTopicSet(classroom, relative, readAll(source));
             continue;
         }
@@ -176,5 +181,5 @@ void prepareClassroom(const QString &installedContent, const QString &classroom)
         if (!holds(target, bytes))
             replaceFile(classroom, relative, bytes);
     }
-    checkWritable(classroom, "multiple");
+    checkWritable(classroom, to.relativeFilePath(resolveContentPathIn(to.path(), "multiple")));
 }

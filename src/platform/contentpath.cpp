@@ -26,9 +26,14 @@ QString matchEntry(const QString &folder, const QString &name)
 
 QString resolveContentPath(const QString &path)
 {
+    return resolveContentPathIn(QDir::currentPath(), path);
+}
+
+QString resolveContentPathIn(const QString &folder, const QString &path)
+{
     QString slashed = path;
     slashed.replace(u'\\', u'/');
-    QString resolved = QDir::isAbsolutePath(slashed) ? QStringLiteral("/") : QDir::currentPath();
+    QString resolved = QDir::isAbsolutePath(slashed) ? QStringLiteral("/") : folder;
     const QStringList components = slashed.split(u'/', Qt::SkipEmptyParts);
     for (const QString &component : components) {
         if (component == u".")

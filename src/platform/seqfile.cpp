@@ -71,6 +71,27 @@ QString SeqReader::readLineField()
     return field;
 }
 
+QString SeqReader::readWholeLineField()
+{
+    if (atEnd())
+        fail(QStringLiteral("the file ends too early"), m_path);
+    skipBlanks();
+    if (!atEnd() && peek() == '"') {
+        const QByteArray field = takeQuoted();
+        const bool endedLine = m_fieldEndedLine;
+        if (!endedLine)
+            skipRestOfLine();
+        m_fieldEndedLine = endedLine;
+        return decodeWindows1252(field);
+    }
+    const qsizetype start = m_pos;
+    skipRestOfLine();
+    qsizetype end = m_pos;
+    while (end > start && isLineEndChar(m_data.at(end - 1)))
+        --end;
+    return decodeWindows1252(m_data.sliced(start, end - start));
+}
+
 bool SeqReader::onlyBlankLinesLeft() const
 {
     for (qsizetype i = m_pos; i < m_data.size(); ++i) {
@@ -125,6 +146,14 @@ void SeqReader::skipPastSeparator()
         ++m_pos;
     else
         consumeLineEnd();
+}
+
+void SeqReader::skipRestOfLine()
+{
+    while (!atEnd() && !isLineEndChar(peek()))
+        ++m_pos;
+    m_fieldEndedLine = true;
+    consumeLineEnd();
 }
 
 QByteArray SeqReader::takeQuoted()

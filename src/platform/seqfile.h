@@ -30,6 +30,11 @@ public:
     // its line, so a stray comma can't shift every later field.
     QString readLineField();
 
+    // For a file written one value a line by a program that didn't quote commas: a quoted field
+    // as readField reads it, any other field up to the line's end, commas and all. The line is
+    // used up either way; fieldEndedLine() tells whether a comma followed a quoted field.
+    QString readWholeLineField();
+
     // Reads a field holding a decimal integer, optionally signed and followed by blanks.
     // Throws FileError for anything else.
     int readNumber();
@@ -48,6 +53,7 @@ private:
     void skipBlanks();
     void consumeLineEnd();
     void skipPastSeparator();
+    void skipRestOfLine();
     QByteArray takeQuoted();
     QByteArray takeUnquoted();
 

@@ -23,15 +23,20 @@ QString readText(SeqReader &file)
     return commasFromAmpersands(file.readLineField());
 }
 
-QString readCorrectAnswer(SeqReader &file, int question)
+bool isCorrectDigit(const QString &digit)
 {
-    const QString digit = file.readLineField();
     const QString trimmed = digit.trimmed();
-    if (trimmed.size() != 1 || trimmed.at(0) < u'1' || trimmed.at(0) > u'4')
-        throw FileError(file.path().toStdString() + ": the correct answer to question " +
-                        std::to_string(question) + " is \"" + digit.toStdString() +
-                        "\", not 1 to 4");
-    return digit;
+    return trimmed.size() == 1 && trimmed.at(0) >= u'1' && trimmed.at(0) <= u'4';
+}
+
+// The first question whose correct answer names none of A to D, or 0.
+int firstQuestionWithoutAnswer(const Module1 &m)
+{
+    for (int n = 1; n <= 10; ++n) {
+        if (!isCorrectDigit(m.CorrectAnswer[n]))
+            return n;
+    }
+    return 0;
 }
 
 bool isBlank(QChar c)
@@ -107,12 +112,14 @@ void LoadQuestionSet(Module1 &m, SeqReader &file)
         m.AnswerB[n] = readText(file);
         m.AnswerC[n] = readText(file);
         m.AnswerD[n] = readText(file);
-        m.CorrectAnswer[n] = readCorrectAnswer(file, n);
+        m.CorrectAnswer[n] = file.readLineField();
         file.readLineField(); // separator
     }
-    if (!file.onlyBlankLinesLeft())
-        throw FileError(file.path().toStdString() +
-                        ": more follows the tenth question; the set is damaged");
+    // Whatever follows the tenth question is not part of the set; older files may carry more.
+    if (const int n = firstQuestionWithoutAnswer(m))
+        throw BadCorrectAnswer(file.path().toStdString() + ": the correct answer to question " +
+                               std::to_string(n) + " is \"" + m.CorrectAnswer[n].toStdString() +
+                               "\", not 1 to 4");
 }
 
 void loadQuestionSetFile(Module1 &m, const QString &path)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/errors.h"
+
 #include <QString>
 #include <array>
 
@@ -12,11 +14,20 @@ class SeqReader;
 // are stored as "&" and every "&" reads back as a comma; a typed ampersand therefore comes back as
 // a comma, which the installed sets and every saved worksheet rely on.
 
+// A set read whole whose correct answer to some question isn't a number 1 to 4: it can't run, but
+// the wizard can open it for the teacher to tick an answer.
+class BadCorrectAnswer : public FileError
+{
+public:
+    using FileError::FileError;
+};
+
 // Reads the 72 fields in order into the question state of Module1 (CurrentSetTitle, entries 1 to
-// 10 of QuestionText, AnswerA to AnswerD and CorrectAnswer, the digit kept as read). A set of the
-// wrong shape is damaged and throws FileError: a missing field, a line split by a comma, a
-// correct answer that isn't a number 1 to 4, anything but blank lines after the tenth question.
-// Nothing is cleared first: the fields read before the failure stay overwritten.
+// 10 of QuestionText, AnswerA to AnswerD and CorrectAnswer, the digit kept as read); lines after
+// the tenth question are ignored. A set of the wrong shape is damaged and throws FileError: a
+// missing field, a line split by a comma. A correct answer that isn't a number 1 to 4 throws
+// BadCorrectAnswer once the whole set is read. Nothing is cleared first: the fields read before a
+// failure stay overwritten.
 void LoadQuestionSet(Module1 &m, SeqReader &file);
 
 // Opens the set that the content path names, loads it and closes it again.

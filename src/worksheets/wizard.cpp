@@ -5,6 +5,7 @@
 #include "app/sounds.h"
 #include "platform/checkbox.h"
 #include "platform/codepage.h"
+#include "platform/contentpath.h"
 #include "platform/label.h"
 #include "platform/messageboxes.h"
 #include "platform/textbox.h"
@@ -13,9 +14,12 @@
 #include "quiz/quizrules.h"
 #include "worksheets/worksheetindex.h"
 #include "worksheets/worksheetlog.h"
+#include "worksheets/worksheets.h"
 #include "worksheets/worksheettitle.h"
 
+#include <QFileInfo>
 #include <QLineEdit>
+#include <optional>
 
 namespace
 {
@@ -226,17 +230,63 @@ void Wizard::genwork()
         messages.show(problem);
         return;
     }
+    QString title;
     try {
-        saveworksheet();
-        trackworksheets();
+        const std::optional<QString> agreed = confirmTitle(titleToSave());
+        if (!agreed)
+            return;
+        title = *agreed;
+        trackworksheets(title);
     } catch (const FileError &error) {
         reportSaveFailure(error);
         return;
-    } catch (const IndexError &error) {
+    } catch (const WorksheetListFull &error) {
         reportSaveFailure(error);
         return;
     }
+    m_editedTitle = title;
+    m_editedTitleShown = Text1->Text();
+    showSavedList();
     messages.show(QStringLiteral("Your worksheet has been saved."));
+}
+
+// The worksheet being edited keeps its own title while the title box shows what it showed when
+// opened: the loader turns "&" into ",", so the box's text may not be the title it is listed
+// under.
+QString Wizard::titleToSave() const
+{
+    if (!m_editedTitle.isEmpty() && Text1->Text() == m_editedTitleShown)
+        return m_editedTitle;
+    return Text1->Text();
+}
+
+// The title to save under, or nothing when the teacher keeps the worksheet that is there. The
+// topics' own quizzes are never replaced, and another worksheet whose file the title names (letter
+// case doesn't tell files apart on a shared folder) only when the teacher agrees; the one being
+// edited is replaced without asking. A replaced worksheet keeps its file's spelling, which is how
+// the catalogue lists it.
+std::optional<QString> Wizard::confirmTitle(const QString &title)
+{
+    const QString problem = titleProblem(title);
+    if (!problem.isEmpty())
+        throw FileError(problem.toStdString());
+    if (isTopicQuiz(title))
+        throw FileError("The title " + title.toStdString() +
+                        " belongs to the topic's own quiz, which a worksheet can't replace; please "
+                        "choose another title.");
+    const QFileInfo existing(resolveContentPath(worksheetFile(title)));
+    if (!existing.exists())
+        return title;
+    const QString name = existing.fileName().chopped(4);
+    if (!m_editedTitle.isEmpty() &&
+        existing.absoluteFilePath() == resolveContentPath(worksheetFile(m_editedTitle)))
+        return name;
+    const MsgResult answer = m_screens.platform().messageBoxes.show(
+        "A worksheet called \"" + name + "\" already exists. Do you want to replace it?",
+        MsgButtons::OkCancel);
+    if (answer != MsgResult::Ok)
+        return std::nullopt;
+    return name;
 }
 
 QuestionSetText Wizard::worksheet() const
@@ -255,20 +305,25 @@ QuestionSetText Wizard::worksheet() const
     return set;
 }
 
-// The title names the file, so one that would reach outside multiple/ or that another machine
-// on the shared folder couldn't open stops the save before anything is written.
-void Wizard::saveworksheet()
+// Writes the question set under the title. The content path finds an existing file whatever its
+// letter case, so a replaced worksheet keeps its file.
+void Wizard::saveworksheet(const QString &title)
 {
-    const QString title = Text1->Text();
-    const QString problem = titleProblem(title);
-    if (!problem.isEmpty())
-        throw FileError(problem.toStdString());
     writeQuestionSet(worksheetFile(title), worksheet());
 }
 
-void Wizard::trackworksheets()
+// The file is written only once the index is known to take the title, and taken away again when
+// the index can't, so no saved worksheet is missing from the catalogue.
+void Wizard::trackworksheets(const QString &title)
 {
-    addEntry(m_screens.module1(), Text1->Text());
+    addEntry(m_screens.module1(), title, [this, &title] { saveworksheet(title); });
+}
+
+// A catalogue beneath the wizard shows the list as it now is.
+void Wizard::showSavedList()
+{
+    if (m_screens.isLoaded(QStringLiteral("worksheets")))
+        m_screens.worksheets().showList();
 }
 
 void Wizard::reportSaveFailure(const std::exception &error)
@@ -278,10 +333,12 @@ void Wizard::reportSaveFailure(const std::exception &error)
     m_screens.platform().messageBoxes.show(saveFailed + "\n" + reason);
 }
 
-void Wizard::editworksheet()
+void Wizard::editworksheet(const QString &listedTitle)
 {
     const Module1 &m = m_screens.module1();
     Text1->setText(m.CurrentSetTitle);
+    m_editedTitle = listedTitle;
+    m_editedTitleShown = m.CurrentSetTitle;
     for (int q = 0; q < Questions; ++q) {
         const int n = q + 1;
         Text2[q].setText(m.QuestionText[n]);

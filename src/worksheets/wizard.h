@@ -3,7 +3,9 @@
 #include "platform/controlarray.h"
 #include "platform/form.h"
 
+#include <QString>
 #include <exception>
+#include <optional>
 
 class CheckBox;
 class Label;
@@ -34,9 +36,10 @@ public:
     // Validates the entries and saves the worksheet when they are complete.
     void genwork();
     // Fills the boxes and ticks from the question set in Module1 and shows the wizard; the
-    // catalogue calls it on a freshly created wizard. A correct answer outside 1 to 4 ticks
-    // nothing.
-    void editworksheet();
+    // catalogue calls it on a freshly created wizard with the title the set is listed under. A
+    // correct answer outside 1 to 4 ticks nothing. Saving with the title box unchanged saves back
+    // to that worksheet, whatever the loader made of its title ("&" reads back as ",").
+    void editworksheet(const QString &listedTitle);
 
     // 0 the heading, 1 "Worksheet Title", then the question captions and the answer letters.
     ControlArray<Label> Label1;
@@ -55,8 +58,15 @@ private:
     void makeBlock(int q);
     QString firstProblem() const;
     QuestionSetText worksheet() const;
-    void saveworksheet();
-    void trackworksheets();
+    QString titleToSave() const;
+    std::optional<QString> confirmTitle(const QString &title);
+    void saveworksheet(const QString &title);
+    void trackworksheets(const QString &title);
+    void showSavedList();
     void reportSaveFailure(const std::exception &error);
     Screens &m_screens;
+    // The worksheet the wizard is editing (the one opened, or the one last saved) and the title
+    // box's text at that moment; empty for a new worksheet.
+    QString m_editedTitle;
+    QString m_editedTitleShown;
 };

@@ -59,6 +59,7 @@ Worksheets::Worksheets(Screens &screens) : Form(screens.stage()), m_screens(scre
     Check2->onClick = [this] { Check2_Click(); };
     makeSlots();
     makePageButtons();
+    makeRebuildButton();
     Label4 = makeLabel(this, {"Page 1",
                               {120, 7920, 1995, 495},
                               {"Tahoma", 15.75f, true},
@@ -92,6 +93,19 @@ void Worksheets::makePageButtons()
         this, Label3, pageButtons, [this](int index) { Label3_Click(index); }, [](int) {});
 }
 
+// Under the bottom row, centred, clear of the page buttons: it is there only while the index is
+// damaged, so it never hides another control.
+void Worksheets::makeRebuildButton()
+{
+    LabelDesign design = buttonLabel("Rebuild the list", {4402, 8460, 3195, 420});
+    design.font.size = 12;
+    Label5 = makeLabel(this, design);
+    Label5->setWordWrap(false);
+    Label5->onClick = [this] { Label5_Click(); };
+    Label5->setFocusPolicy(Qt::TabFocus);
+    Label5->hide();
+}
+
 // The titles are a list down two columns, read in the list's order.
 std::vector<QWidget *> Worksheets::tabOrder() const
 {
@@ -100,6 +114,7 @@ std::vector<QWidget *> Worksheets::tabOrder() const
         order.push_back(&Label2[slot]);
     order.push_back(&Label3[PreviousPage]);
     order.push_back(&Label3[NextPage]);
+    order.push_back(Label5);
     order.push_back(&Label2[ExitSlot]);
     return order;
 }
@@ -127,6 +142,42 @@ void Worksheets::Form_Load()
         Label2[i].setCaption(m.WorksheetTitles[i]);
         Label2[i].show();
     }
+    showRebuildWhenDamaged();
+}
+
+void Worksheets::showRebuildWhenDamaged()
+{
+    Label5->setVisible(indexIsDamaged());
+}
+
+void Worksheets::showList()
+{
+    readIndexSkippingFailures(m_screens.module1());
+    workpage();
+    showRebuildWhenDamaged();
+}
+
+// Nothing is lost: the old index is kept beside the new one, and every worksheet file the old one
+// no longer lists is listed again.
+void Worksheets::Label5_Click()
+{
+    MessageBoxes &messages = m_screens.platform().messageBoxes;
+    try {
+        rebuildIndex(m_screens.module1());
+    } catch (const FileError &error) {
+        qCWarning(lcWorksheets) << "cannot rebuild the worksheet index:" << error.what();
+        messages.show("The list of worksheets could not be rebuilt.\n" +
+                      QString::fromStdString(error.what()));
+        playClick(m_screens);
+        return;
+    }
+    m_screens.module1().CataloguePage = 0;
+    showList();
+    const int count = m_screens.module1().WorksheetCount;
+    messages.show("The list of worksheets has been rebuilt; it lists " + QString::number(count) +
+                  (count == 1 ? " worksheet" : " worksheets") +
+                  ". The old list is kept as multiple/track.txt.bak.");
+    playClick(m_screens);
 }
 
 // "Next Page >>" goes only on the last page, wherever that falls in the 1000 entries.
@@ -192,23 +243,30 @@ void Worksheets::Label2_Click(int index)
         return;
     }
     const QString title = Label2[index].Caption();
-    QString unreadable;
     try {
         loadWorksheet(title);
     } catch (const FileError &error) {
-        if (!Check2->Value()) {
+        if (!mayGoOnWithout(error)) {
             reportCorrupted(title, error);
             return;
         }
-        // A worksheet whose file is gone or damaged can still leave the list.
-        qCWarning(lcWorksheets) << "deleting a worksheet that can't be read:" << error.what();
+        qCWarning(lcWorksheets) << "going on with a worksheet that can't run:" << error.what();
     }
     if (Check1->Value())
-        m_screens.wizard().editworksheet();
+        m_screens.wizard().editworksheet(title);
     else if (Check2->Value())
         delworksheet(title);
     else
         runWorksheet();
+}
+
+// A worksheet whose file is gone or damaged can still leave the list, and one whose only fault is
+// a correct answer that names none of A to D opens for editing, so the teacher can tick one.
+bool Worksheets::mayGoOnWithout(const FileError &error) const
+{
+    if (Check2->Value())
+        return true;
+    return Check1->Value() && dynamic_cast<const BadCorrectAnswer *>(&error) != nullptr;
 }
 
 // Index entries may come from another machine or an older copy of the program, so the title is
@@ -243,6 +301,9 @@ void Worksheets::delworksheet(const QString &title)
     m.SelectedWorksheet = title;
     try {
         removeEntry(m);
+    } catch (const DamagedIndexError &error) {
+        reportDamagedIndex(title, error);
+        return;
     } catch (const FileError &error) {
         reportCorrupted(title, error);
         return;
@@ -277,6 +338,16 @@ void Worksheets::reportCorrupted(const QString &title, const std::exception &err
     const QString reason = QString::fromStdString(error.what());
     qCWarning(lcWorksheets) << "worksheet" << title << ":" << reason;
     m_screens.platform().messageBoxes.show("This worksheet seems to be corrupted.\n" + reason);
+}
+
+// The worksheet is fine; it is the list that can't be changed until it is rebuilt.
+void Worksheets::reportDamagedIndex(const QString &title, const std::exception &error)
+{
+    const QString reason = QString::fromStdString(error.what());
+    qCWarning(lcWorksheets) << "cannot delete" << title << ":" << reason;
+    showRebuildWhenDamaged();
+    m_screens.platform().messageBoxes.show("The list of worksheets is damaged, so the worksheet " +
+                                           title + " can't be deleted.\n" + reason);
 }
 
 Worksheets &Screens::worksheets()

@@ -6,6 +6,7 @@
 #include <exception>
 
 class CheckBox;
+class FileError;
 class Label;
 class Screens;
 
@@ -31,6 +32,11 @@ public:
     std::vector<QWidget *> tabOrder() const override;
     // Shows page CataloguePage after a page change.
     void workpage();
+    // Reads the index again and shows the current page as the list now is (after the wizard
+    // saved over the catalogue).
+    void showList();
+    // "Rebuild the list": writes a new index from a damaged one and the worksheet files.
+    void Label5_Click();
 
     Label *Label1;              // the heading "Worksheets Catalogue"
     CheckBox *Check1;           // "Edit Worksheet"
@@ -38,15 +44,20 @@ public:
     ControlArray<Label> Label2; // "Exit" and the title slots, by Label2Slot
     ControlArray<Label> Label3; // the page buttons, by Label3Button
     Label *Label4;              // "Page 1"
+    Label *Label5;              // "Rebuild the list", shown only while the index is damaged
 
 private:
     void makeSlots();
     void makePageButtons();
+    void makeRebuildButton();
+    void showRebuildWhenDamaged();
+    bool mayGoOnWithout(const FileError &error) const;
     void loadWorksheet(const QString &title);
     void runWorksheet();
     void delworksheet(const QString &title);
     void refillSlots();
     QString entry(int e) const;
     void reportCorrupted(const QString &title, const std::exception &error);
+    void reportDamagedIndex(const QString &title, const std::exception &error);
     Screens &m_screens;
 };

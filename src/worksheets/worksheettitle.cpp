@@ -55,3 +55,10 @@ QString titleProblem(const QString &title)
                               "another title.");
     return {};
 }
+
+bool isTopicQuiz(const QString &title)
+{
+    static const QStringList topicQuizzes = {QStringLiteral("Properties of Materials"),
+                                             QStringLiteral("Changes in Materials")};
+    return topicQuizzes.contains(title, Qt::CaseInsensitive);
+}

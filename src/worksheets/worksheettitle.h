@@ -14,3 +14,7 @@ QString worksheetFile(const QString &title);
 // a control character, a title made only of dots, a name Windows keeps for a device (CON, NUL,
 // COM1 ...) and "track", whose file is the worksheet index itself.
 QString titleProblem(const QString &title);
+
+// Whether the title names one of the topics' own quizzes ("Properties of Materials", "Changes in
+// Materials"), in any letter case. No worksheet may replace them.
+bool isTopicQuiz(const QString &title);

@@ -34,8 +34,9 @@ struct Operation {
 };
 
 // Sound: the program must read it. Doubtful: it may refuse it, but if it rewrites it the entries
-// read here must survive. Damaged: the count and the lines disagree or a comma splits a line, so
-// it must not be rewritten.
+// read here must survive. Damaged: the count and the lines disagree, a comma follows a quoted
+// title, or a title can't be written back (a comma and a quote unquoted), so it must not be
+// rewritten.
 enum class Shape { Sound, Doubtful, Damaged };
 
 struct IndexModel {
@@ -115,12 +116,13 @@ std::optional<int> countOf(const QByteArray &line, IndexModel &model)
     return count;
 }
 
-// The title a line holds when the field rule reads the whole line as one field.
+// The title a line holds: a quoted field by the field rule, any other line whole, commas and all,
+// as older copies of the program wrote titles.
 QString titleOf(const QByteArray &line, IndexModel &model)
 {
     const QByteArray field = withoutLeadingBlanks(line);
     if (!field.startsWith('"')) {
-        if (field.contains(','))
+        if (field.contains(',') && field.contains('"'))
             model.doubt(Shape::Damaged);
         return decodeWindows1252(field);
     }
@@ -197,12 +199,13 @@ std::optional<QByteArray> indexFile()
     return TempCurrentDir::readFile(indexPath);
 }
 
+// A title that differs from a listed one only in letter case names the same file: no new entry.
 QStringList titlesAfter(const Operation &op, QStringList titles)
 {
     const qsizetype last = titles.lastIndexOf(op.title);
     if (op.remove && last >= 0)
         titles.removeAt(last);
-    if (!op.remove && last < 0)
+    if (!op.remove && !titles.contains(op.title, Qt::CaseInsensitive))
         titles.append(op.title);
     return titles;
 }
@@ -227,7 +230,7 @@ bool perform(const Operation &op, Module1 &m)
         return true;
     } catch (const FileError &) {
         return false;
-    } catch (const IndexError &) {
+    } catch (const WorksheetListFull &) {
         return false;
     }
 }
