@@ -48,10 +48,10 @@ bool canStoreTitle(const QString &title);
 // to remove. A damaged index is a DamagedIndexError and stays as it is.
 //
 // Several machines may share the classroom folder, so each change holds the lock
-// multiple/track.lock (see indexlock.h) from its reading to its rewrite, and the list in memory is never the base of
-// a rewrite. A lock another machine holds for more than a few seconds is a FileError, the index
-// untouched; a lock left by a machine that stopped mid-change is taken over once it is stale.
-// The errors' texts are worded for the teacher.
+// multiple/track.lock (see indexlock.h) from its reading to its rewrite, and the list in memory is
+// never the base of a rewrite. A lock another machine holds for more than a few seconds is a
+// FileError, the index untouched; a lock left by a machine that stopped mid-change is taken over
+// once it is stale. The errors' texts are worded for the teacher.
 
 // Reads the index and, unless a slot holds this title in any letter case, puts it in slot N+1 and
 // rewrites the file; WorksheetCount keeps N until the next reading. A missing index counts as an
