@@ -91,7 +91,7 @@ void reportCannotStart(const QString &classroom, const QString &reason)
 {
     const QString text = "Kelvarin cannot use the classroom folder " + classroom + ".\n" + reason +
                          "\nChoose another folder with --classroom, or ask for this one to be "
-                         "made writable.";
+                         "made usable (room on its disk, permission to write).";
     std::cerr << qPrintable(text) << "\n";
     qCWarning(lcStart) << "classroom folder unusable:" << classroom << reason;
     // No one could answer a box on the offscreen platform.
