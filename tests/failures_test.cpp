@@ -3,6 +3,7 @@
 #include "app/titlefrm.h"
 #include "menus/intro0.h"
 #include "menus/topicmenu.h"
+#include "platform/errors.h"
 #include "platform/image.h"
 #include "platform/label.h"
 #include "platform/timer.h"
@@ -116,4 +117,27 @@ TEST_F(DamagedClassroom, AFailingClickIsToldOnceAndTheScreenGoesOn)
     EXPECT_EQ(clicks, 2);
     EXPECT_EQ(messageBoxes.asked.size(), 2);
     EXPECT_TRUE(messageBoxes.asked.front().contains("wav/click.wav: damaged"));
+}
+
+// A fault in the program itself is told as one, never as a file that may be missing; a file that
+// failed keeps its own words.
+TEST_F(DamagedClassroom, AFaultInsideTheProgramIsNotToldAsAMissingFile)
+{
+    stage->show();
+    Intro0 &menu = screens->intro0();
+    menu.show();
+    messageBoxes.asked.clear();
+    Label &entry = menu.Label2[16];
+    entry.onClick = [] { throw IndexError("WorksheetTitles(1001) is outside 1 to 1000"); };
+    QTest::mouseClick(&entry, Qt::LeftButton);
+    entry.onClick = [] { throw FileError("wav/click.wav: damaged"); };
+    QTest::mouseClick(&entry, Qt::LeftButton);
+    EXPECT_EQ(messageBoxes.asked,
+              (QStringList{"Something went wrong inside Kelvarin, so it could not finish what was "
+                           "asked of it:\n\nWorksheetTitles(1001) is outside 1 to 1000\n\nThis "
+                           "is a fault in Kelvarin itself, not a missing file. Please tell "
+                           "whoever looks after this computer what it says above.",
+                           "Kelvarin could not finish what was asked of it:\n\nwav/click.wav: "
+                           "damaged\n\nA file it needs may be missing or damaged. Installing "
+                           "Kelvarin again puts its own files back; your worksheets are kept."}));
 }

@@ -2,6 +2,7 @@
 #include "doubles/fakeprinter.h"
 #include "platform/errors.h"
 #include "platform/picture.h"
+#include "platform/printrun.h"
 #include "platform/qtprinter.h"
 #include "quiz/certificateprint.h"
 
@@ -178,6 +179,25 @@ TEST_F(QtPrinterOnCups, RefusedJobFailsAtEndDocAndIsNotCarriedIntoTheNextRun)
     const QString pdf = waitForPdfWith(accepted);
     ASSERT_FALSE(pdf.isEmpty());
     EXPECT_FALSE(pdfText(pdf).contains(refused));
+}
+
+// A run stopped by a fault that is not the printer's leaves nothing behind for the next job.
+TEST_F(QtPrinterOnCups, ARunStoppedByAnyFailureLeavesTheNextJobClean)
+{
+    const QString stopped = uniqueToken("Stopped");
+    const QString next = uniqueToken("Next");
+    QtPrinter printer;
+    ScriptedMessageBoxes boxes;
+    const auto stop = [&] {
+        printer.Print(stopped);
+        throw std::logic_error("a fault in the caller");
+    };
+    EXPECT_THROW(printRun(printer, boxes, stop), std::logic_error);
+    EXPECT_TRUE(printRun(printer, boxes, [&] { printer.Print(next); }));
+    const QString pdf = waitForPdfWith(next);
+    ASSERT_FALSE(pdf.isEmpty());
+    EXPECT_FALSE(pdfText(pdf).contains(stopped));
+    EXPECT_TRUE(boxes.asked.isEmpty());
 }
 
 // Callers' layout is tested against the double, so the double must measure like the real thing.

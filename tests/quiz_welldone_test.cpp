@@ -216,4 +216,5 @@ TEST_F(ResultsTest, AFailureEscapingThePrintRunCancelsPrinting)
     ASSERT_NO_THROW(program.welldone().Label3_Click(0));
     EXPECT_EQ(messageBoxes.asked, QStringList{"Printing has been cancelled."});
     EXPECT_TRUE(spooler.records().contains("Print \"Excellent Work\"")) << "the run had begun";
+    EXPECT_EQ(spooler.records().last(), "KillDoc") << "the next print would go on this one's page";
 }

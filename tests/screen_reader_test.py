@@ -14,6 +14,8 @@ Exits 77 (skipped) when Xvfb, dbus-daemon or the AT-SPI bus or Python bindings a
 import os
 import shutil
 import signal
+import socket
+import struct
 import subprocess
 import sys
 import tempfile
@@ -75,15 +77,36 @@ class Processes:
                 process.wait()
 
 
+def display_answers(number):
+    """Whether the X server at the display number accepts a client: the protocol's handshake."""
+    try:
+        with socket.socket(socket.AF_UNIX, socket.SOCK_STREAM) as connection:
+            connection.settimeout(DEADLINE_S)
+            connection.connect(f"/tmp/.X11-unix/X{number}")
+            # Little-endian, protocol 11.0, no authorisation; the reply opens with 1 for success.
+            connection.sendall(struct.pack("<cxHHHHxx", b"l", 11, 0, 0, 0))
+            return connection.recv(1) == b"\x01"
+    except OSError:
+        return False
+
+
 def start_display(processes):
+    """A display of the test's own, answering before anyone is told its name.
+
+    Without -noreset the server starts afresh whenever its last client leaves, and drops any
+    client that connects meanwhile: the bus launcher, the registry and this script each visit
+    the display briefly, and the program, starting just then, could not connect.
+    """
     read_end, write_end = os.pipe()
     processes.start(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
-                     "-nolisten", "tcp"], pass_fds=[write_end], stderr=subprocess.DEVNULL)
+                     "-nolisten", "tcp", "-noreset"], pass_fds=[write_end],
+                    stderr=subprocess.DEVNULL)
     os.close(write_end)
     with os.fdopen(read_end) as pipe:
         number = pipe.readline().strip()
     if not number:
         fail("Xvfb did not start")
+    wait_for(f"display :{number} to answer", lambda: display_answers(number))
     return ":" + number
 
 
@@ -102,6 +125,13 @@ def pyatspi_module():
     except ImportError:
         skip("python3-pyatspi is not installed")
     return pyatspi
+
+
+def running(program):
+    """True while the program runs; a program that has ended fails the test at once."""
+    if program.poll() is not None:
+        fail(f"the program ended with status {program.returncode}")
+    return True
 
 
 def find_program(pyatspi, pid):
@@ -175,7 +205,8 @@ def main():
         environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                            PULSE_SERVER="unix:/nonexistent/kelvarin-no-sound")
         kelvarin = processes.start([program, "--classroom", classroom], env=environment)
-        app = wait_for("the program on the AT-SPI bus", lambda: find_program(pyatspi, kelvarin.pid))
+        app = wait_for("the program on the AT-SPI bus",
+                       lambda: running(kelvarin) and find_program(pyatspi, kelvarin.pid))
         ok = wait_for("the title screen's OK", lambda: named(pyatspi, app, "OK"))
         if ok.getRole() != pyatspi.ROLE_PUSH_BUTTON:
             fail(f"the title screen's OK is a {ok.getRoleName()}")

@@ -8,10 +8,15 @@
 #include "platform/picturebox.h"
 #include "platform/timer.h"
 #include "programfixture.h"
+#include "tempcurrentdir.h"
 #include "viewers/guide.h"
 #include "viewers/teacher.h"
 
 #include <QPainter>
+#include <QTest>
+#include <gmock/gmock.h>
+
+using testing::HasSubstr;
 
 namespace
 {
@@ -107,6 +112,38 @@ TEST_F(ViewerTest, GuidePagesThroughThreePagesAndLosesItsBoxesOnTheBareScreen)
     ASSERT_EQ(messageBoxes.asked.size(), 1);
     EXPECT_TRUE(
         messageBoxes.asked.front().startsWith("There was a problem printing to your printer."));
+}
+
+// A page whose print copy won't load is told when it is shown and again at "Print", which then
+// sends nothing: neither a blank page nor the copy of the page shown before.
+TEST_F(ViewerTest, APageWithoutItsPrintCopyIsToldAndNeverPrinted)
+{
+    classroom.remove("wmf2/guide1.wmf");
+    TempCurrentDir::writeFile("wmf2/guide2.wmf", "not a metafile");
+    screens->intro0().Label2_Click(20);
+    Guide &guide = screens->guide();
+    const auto clickPrint = [&] { QTest::mouseClick(&guide.Label3[0], Qt::LeftButton); };
+    const auto lastMessage = [&] { return messageBoxes.asked.last().toStdString(); };
+    ASSERT_EQ(messageBoxes.asked.size(), 1);
+    EXPECT_THAT(lastMessage(), HasSubstr("guide1.wmf"));
+    clickPrint();
+    EXPECT_TRUE(printer.records().isEmpty()) << "a blank page went to the printer";
+    ASSERT_EQ(messageBoxes.asked.size(), 2);
+    EXPECT_THAT(lastMessage(), HasSubstr("This page was not printed, as its print copy could not "
+                                         "be loaded: "));
+    EXPECT_THAT(lastMessage(), HasSubstr("guide1.wmf"));
+
+    guide.Label3_Click(2);
+    guide.Label3_Click(2);
+    clickPrint();
+    EXPECT_EQ(printer.records(), printRun) << "page 3 prints";
+    guide.Label3_Click(3);
+    EXPECT_THAT(lastMessage(), HasSubstr("guide2.wmf: damaged metafile"));
+    const qsizetype told = messageBoxes.asked.size();
+    clickPrint();
+    EXPECT_EQ(printer.records(), printRun) << "page 3 printed again in page 2's place";
+    ASSERT_EQ(messageBoxes.asked.size(), told + 1);
+    EXPECT_THAT(lastMessage(), HasSubstr("guide2.wmf: damaged metafile"));
 }
 
 TEST_F(ViewerTest, AcknowledgmentsAreOnePageWithALogoThatCarriesOnAcrossOpenings)

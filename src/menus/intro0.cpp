@@ -201,7 +201,7 @@ void Intro0::openAcknowledgments()
     viewer.Label3[Teacher::PreviousPage].hide();
     carryOn(viewer, [&] { viewer.Image1->LoadPicture("wmf\\acknowledgments.wmf"); });
     carryOn(viewer, [&] { viewer.Picture2->LoadPicture("logo\\orrowby2.bmp"); });
-    carryOn(viewer, [&] { viewer.Image2->LoadPicture("wmf2\\acknowledgments.wmf"); });
+    viewer.loadPrintCopy("wmf2\\acknowledgments.wmf");
     viewer.setBackColor(Colour::viewerBlue);
     viewer.Timer1->setEnabled(true);
     viewer.show();
@@ -211,7 +211,7 @@ void Intro0::openGuide()
 {
     Guide &guide = m_screens.guide();
     carryOn(guide, [&] { guide.Image1->LoadPicture("wmf\\guide1.wmf"); });
-    carryOn(guide, [&] { guide.Image2->LoadPicture("wmf2\\guide1.wmf"); });
+    guide.loadPrintCopy("wmf2\\guide1.wmf");
     m_screens.module1().ViewerPage = 1;
     guide.show();
 }

@@ -141,7 +141,7 @@ void TopicMenu::openPages(const QString &setName)
     m.PageSetName = setName;
     Teacher &viewer = m_screens.teacher();
     carryOn(viewer, [&] { viewer.Image1->LoadPicture("wmf\\" + setName + "a.wmf"); });
-    carryOn(viewer, [&] { viewer.Image2->LoadPicture("wmf2\\" + setName + "a.wmf"); });
+    viewer.loadPrintCopy("wmf2\\" + setName + "a.wmf");
     viewer.show();
 }
 

@@ -1,5 +1,6 @@
 #include "platform/handleredge.h"
 
+#include "platform/errors.h"
 #include "platform/messageboxes.h"
 #include "platform/stage.h"
 
@@ -15,12 +16,31 @@ QString reasonOf(const std::exception &error)
     return QString::fromLocal8Bit(error.what());
 }
 
-QString reportText(const QStringList &reasons)
+QString fileReport(const QStringList &reasons)
 {
     return QStringLiteral("Kelvarin could not finish what was asked of it:\n\n") +
            reasons.join(u'\n') +
            QStringLiteral("\n\nA file it needs may be missing or damaged. Installing Kelvarin "
                           "again puts its own files back; your worksheets are kept.");
+}
+
+QString internalReport(const QStringList &reasons)
+{
+    return QStringLiteral("Something went wrong inside Kelvarin, so it could not finish what was "
+                          "asked of it:\n\n") +
+           reasons.join(u'\n') +
+           QStringLiteral("\n\nThis is a fault in Kelvarin itself, not a missing file. Please "
+                          "tell whoever looks after this computer what it says above.");
+}
+
+QString reportText(const QStringList &files, const QStringList &internal)
+{
+    QStringList parts;
+    if (!files.isEmpty())
+        parts << fileReport(files);
+    if (!internal.isEmpty())
+        parts << internalReport(internal);
+    return parts.join(QStringLiteral("\n\n"));
 }
 
 HandlerEdge *edgeOf(QWidget &widget)
@@ -31,6 +51,11 @@ HandlerEdge *edgeOf(QWidget &widget)
 
 } // namespace
 
+HandlerEdge::Kind HandlerEdge::kindOf(const std::exception &error)
+{
+    return dynamic_cast<const FileError *>(&error) ? Kind::File : Kind::Internal;
+}
+
 bool HandlerEdge::run(const std::function<void()> &handler)
 {
     const int noted = m_failuresNoted;
@@ -38,9 +63,9 @@ bool HandlerEdge::run(const std::function<void()> &handler)
     try {
         handler();
     } catch (const std::exception &error) {
-        note(reasonOf(error));
+        note(kindOf(error), reasonOf(error));
     } catch (...) {
-        note(QStringLiteral("an unknown failure"));
+        note(Kind::Internal, QStringLiteral("an unknown failure"));
     }
     --m_depth;
     const bool succeeded = m_failuresNoted == noted;
@@ -51,17 +76,21 @@ bool HandlerEdge::run(const std::function<void()> &handler)
 
 void HandlerEdge::carryOn(const std::exception &error)
 {
-    note(reasonOf(error));
+    note(kindOf(error), reasonOf(error));
     if (m_depth == 0)
         reportPending();
 }
 
-void HandlerEdge::note(const QString &reason)
+void HandlerEdge::note(Kind kind, const QString &reason)
 {
-    qCWarning(lcHandlers).noquote() << reason;
+    if (kind == Kind::File)
+        qCWarning(lcHandlers).noquote() << reason;
+    else
+        qCWarning(lcHandlers).noquote() << "Internal fault:" << reason;
     ++m_failuresNoted;
-    if (!m_pending.contains(reason))
-        m_pending.append(reason);
+    QStringList &pending = kind == Kind::File ? m_pendingFiles : m_pendingInternal;
+    if (!pending.contains(reason))
+        pending.append(reason);
 }
 
 void HandlerEdge::reportPending()
@@ -69,11 +98,13 @@ void HandlerEdge::reportPending()
     // The message box runs its own event loop; failures of timer ticks that fire meanwhile are
     // gathered and told in the next message rather than piling boxes on top of each other.
     ++m_depth;
-    while (!m_pending.isEmpty() && m_boxes) {
-        const QStringList reasons = std::exchange(m_pending, {});
-        m_boxes->show(reportText(reasons));
+    while ((!m_pendingFiles.isEmpty() || !m_pendingInternal.isEmpty()) && m_boxes) {
+        const QStringList files = std::exchange(m_pendingFiles, {});
+        const QStringList internal = std::exchange(m_pendingInternal, {});
+        m_boxes->show(reportText(files, internal));
     }
-    m_pending.clear();
+    m_pendingFiles.clear();
+    m_pendingInternal.clear();
     --m_depth;
 }
 

@@ -10,7 +10,8 @@ class QWidget;
 // Where the runtime calls the program's handlers: a click, a key, a pointer move, a timer tick, a
 // screen's load. A failure escaping a handler stops that handler and is caught here, never let
 // through Qt's event dispatch. Each failure is logged at once; the user is told once the
-// outermost handler has returned, in one message however many steps failed.
+// outermost handler has returned, in one message however many steps failed: a file that failed
+// is named with its reason, and any other failure is told as a fault inside the program.
 class HandlerEdge
 {
 public:
@@ -24,13 +25,19 @@ public:
     void carryOn(const std::exception &error);
 
 private:
-    void note(const QString &reason);
+    // A file that is missing or damaged is the classroom's to mend; anything else is a fault in
+    // the program itself, and the teacher is not sent looking for a file.
+    enum class Kind { File, Internal };
+    static Kind kindOf(const std::exception &error);
+
+    void note(Kind kind, const QString &reason);
     void reportPending();
 
     MessageBoxes *m_boxes = nullptr;
     int m_depth = 0;
     int m_failuresNoted = 0;
-    QStringList m_pending;
+    QStringList m_pendingFiles;
+    QStringList m_pendingInternal;
 };
 
 // Runs a handler through the edge of the stage that holds the widget. A widget outside any stage

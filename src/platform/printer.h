@@ -9,7 +9,8 @@ enum class PrintEnd { NewLine, SameLine };
 
 // The program-wide printer: a drawing surface for one document at a time on the system's default
 // printer. Positions are twips from the top-left corner of the printable area. The first output
-// starts a document and EndDoc hands it to the print queue. Every operation may throw PrinterError.
+// starts a document and EndDoc hands it to the print queue; KillDoc throws it away unprinted. Every
+// operation but KillDoc may throw PrinterError.
 class Printer
 {
 public:
@@ -35,4 +36,7 @@ public:
     // Draws the picture at its own size with its top-left corner at (x, y).
     virtual void PaintPicture(const Picture &picture, float x, float y) = 0;
     virtual void EndDoc() = 0;
+    // Abandons the open document, if there is one: nothing of it is printed, and the next output
+    // starts a new document. Safe to call at any time; never throws.
+    virtual void KillDoc() noexcept = 0;
 };

@@ -20,13 +20,19 @@ void reportPrintProblem(MessageBoxes &boxes, const PrinterError &error)
 
 bool printRun(Printer &printer, MessageBoxes &boxes, const std::function<void()> &draw)
 {
+    // Whatever stops the run, its half-drawn document is thrown away, so the next run starts on
+    // a clean page rather than printing on after this one's remains.
     try {
         draw();
         printer.EndDoc();
     } catch (const PrinterError &error) {
+        printer.KillDoc();
         // Only the printer's own failures are reported here; anything else is the caller's.
         reportPrintProblem(boxes, error);
         return false;
+    } catch (...) {
+        printer.KillDoc();
+        throw;
     }
     return true;
 }

@@ -212,3 +212,9 @@ void QtPrinter::EndDoc()
         throw PrinterError("The document could not be finished.");
     handToQueue(doc->destination, doc->file.fileName());
 }
+
+void QtPrinter::KillDoc() noexcept
+{
+    // The painter finishes into the private file, which goes with it: nothing reaches the queue.
+    m_document.reset();
+}

@@ -24,8 +24,9 @@
 // teacher: "There is no default printer.", "The print system does not answer.", "The printer
 // queue refused the job: ...".
 //
-// A document whose start or end fails is discarded, as is one still open when the object is
-// destroyed: nothing of it is printed, and the next operation starts a new document.
+// A document whose start or end fails is discarded, as is one abandoned by KillDoc or still open
+// when the object is destroyed: nothing of it is printed, and the next operation starts a new
+// document.
 class QtPrinter : public Printer
 {
 public:
@@ -49,6 +50,7 @@ public:
     void Line(float x1, float y1, float x2, float y2, const QColor &colour) override;
     void PaintPicture(const Picture &picture, float x, float y) override;
     void EndDoc() override;
+    void KillDoc() noexcept override;
 
 private:
     struct Document;

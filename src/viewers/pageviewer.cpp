@@ -2,6 +2,7 @@
 
 #include "app/screens.h"
 #include "app/screenstyle.h"
+#include "platform/errors.h"
 #include "platform/handleredge.h"
 #include "platform/image.h"
 #include "platform/label.h"
@@ -68,12 +69,33 @@ void PageViewer::Label3_Click(int index)
 void PageViewer::loadPage(const QString &screenFile, const QString &printFile)
 {
     carryOn(*this, [&] { Image1->LoadPicture(screenFile); });
-    carryOn(*this, [&] { Image2->LoadPicture(printFile); });
+    loadPrintCopy(printFile);
+}
+
+void PageViewer::loadPrintCopy(const QString &file)
+{
+    m_printCopyFault.clear();
+    carryOn(*this, [&] {
+        try {
+            Image2->LoadPicture(file);
+        } catch (const std::exception &error) {
+            Image2->setPicture(Picture());
+            m_printCopyFault = QString::fromLocal8Bit(error.what());
+            throw;
+        }
+    });
 }
 
 // An empty line starts the document; the print copy goes on at its own size.
 void PageViewer::Printpage()
 {
+    // A page without its print copy would come out blank, and look like it had printed.
+    if (Image2->picture().isNull()) {
+        throw FileError(m_printCopyFault.isEmpty()
+                            ? "This page was not printed, as it has no print copy."
+                            : "This page was not printed, as its print copy could not be loaded: " +
+                                  m_printCopyFault.toStdString());
+    }
     // The viewers say nothing when printing works, but a teacher must hear when it didn't.
     Platform &platform = m_screens.platform();
     printRun(platform.printer, platform.messageBoxes, [&] {

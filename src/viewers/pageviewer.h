@@ -19,6 +19,10 @@ public:
     enum Label3Entry { Print = 0, Exit = 1, NextPage = 2, PreviousPage = 3 };
 
     void Label3_Click(int index);
+    // Loads the page's print copy into Image2. One that fails to load is told at once and again
+    // at "Print", which then prints nothing; Image2 is left empty rather than holding the copy
+    // of the page before.
+    void loadPrintCopy(const QString &file);
     // The viewers keep their entries' boxes under the pointer: there is no highlight.
     void Label3_MouseMove(int) {}
     void Image1_MouseMove() {}
@@ -38,4 +42,8 @@ protected:
     void Printpage();
 
     Screens &m_screens;
+
+private:
+    // Why the print copy of the page shown did not load; empty when it did.
+    QString m_printCopyFault;
 };

@@ -50,6 +50,7 @@ void FakePrinter::perform(const QString &record)
     if (isChosenFailure(record.section(' ', 0, 0)))
         throw PrinterError(failureReason.toStdString());
     m_records << record;
+    m_documentOpen = true;
 }
 
 void FakePrinter::setFontName(const QString &name)
@@ -122,6 +123,17 @@ void FakePrinter::PaintPicture(const Picture &picture, float x, float y)
 void FakePrinter::EndDoc()
 {
     perform("EndDoc");
+    m_documentOpen = false;
+    m_fontName = QStringLiteral("Times New Roman");
+    m_fontSize = 12;
+}
+
+void FakePrinter::KillDoc() noexcept
+{
+    if (!m_documentOpen)
+        return;
+    m_records << QStringLiteral("KillDoc");
+    m_documentOpen = false;
     m_fontName = QStringLiteral("Times New Roman");
     m_fontSize = 12;
 }

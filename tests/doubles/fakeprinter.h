@@ -2,9 +2,9 @@
 
 #include "platform/printer.h"
 
+#include "platform/picture.h"
 #include <QFont>
 #include <QHash>
-#include "platform/picture.h"
 #include <QList>
 #include <QSizeF>
 #include <QStringList>
@@ -15,6 +15,7 @@
 //   CurrentX 1488.25             ScaleWidth           ScaleHeight          TextWidth "Kelvarin"
 //   Print "text" ;  (stays on the line)    Print "text"  (ends the line)   Print  (line end only)
 //   Line 45 270 11455 270 #000000          PaintPicture 1000 1000          EndDoc
+//   KillDoc  (only when it abandons an open document: one with an operation since the last end)
 //
 // Numbers are written by number(), the shortest text that reads back as the same float.
 //
@@ -65,6 +66,7 @@ public:
     void Line(float x1, float y1, float x2, float y2, const QColor &colour) override;
     void PaintPicture(const Picture &picture, float x, float y) override;
     void EndDoc() override;
+    void KillDoc() noexcept override;
 
 private:
     // Counts the operation, throws if it is the chosen one, and records it.
@@ -78,6 +80,7 @@ private:
     int m_failPosition = 0;
     QString m_failOperation;
     int m_failOccurrence = 0;
+    bool m_documentOpen = false;
     QSizeF m_area{defaultWidth, defaultHeight};
     QString m_fontName = QStringLiteral("Times New Roman");
     float m_fontSize = 12;
