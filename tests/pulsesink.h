@@ -9,6 +9,12 @@
 // sink; what reaches the sink can be recorded from its monitor. The sink mixes in float at
 // `rate`, one channel, and raises a lower rate by repeating samples, so a recording is exactly
 // the sum of the clips played, each with its samples repeated to make up the rate.
+//
+// The sink never rewinds and its monitor is read at a short latency, or the recording would not
+// be what was played: a null sink left to render up to two seconds ahead mixes a new stream in by
+// rewinding, and what its monitor had already taken is not taken back, so a click that starts at
+// an unlucky moment is missing from the recording (measured with plain libcanberra, with the
+// server's sample cache and with the context opened early alike), although the sink played it.
 class PulseNullSink
 {
 public:

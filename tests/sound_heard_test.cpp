@@ -1,6 +1,13 @@
 // Every clip the program has, played through the real sound player to a PulseAudio null sink and
-// found again, sample for sample, in what the sink played.
+// found again, sample for sample, in what the sink played; and every click of a pupil finding
+// their way through the real screens, heard.
+#include "app/program.h"
+#include "app/titlefrm.h"
+#include "menus/intro0.h"
+#include "menus/topicmenu.h"
 #include "platform/canberrasnddevil.h"
+#include "platform/commandbutton.h"
+#include "platform/label.h"
 #include "programfixture.h"
 #include "pulsesink.h"
 
@@ -110,6 +117,25 @@ QList<Play> playList(const QMap<QString, std::vector<float>> &samples)
     return plays;
 }
 
+// Every place in the recording where the clip sounds whole, at its own loudness.
+QList<qsizetype> onsets(const std::vector<float> &recording, const std::vector<float> &clip)
+{
+    QList<qsizetype> found;
+    for (qsizetype from = 0;;) {
+        const Found next = findOpening(recording, clip, from, qsizetype(recording.size()));
+        if (next.likeness <= clearMatch)
+            return found;
+        if (std::abs(next.loudness - 1) < 0.01)
+            found.append(next.at);
+        from = next.at + qsizetype(clip.size());
+    }
+}
+
+void click(QWidget *control)
+{
+    QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(5, 5));
+}
+
 } // namespace
 
 TEST(SoundOnPulseAudio, EveryClipIsHeardWholeEachTimeItIsPlayed)
@@ -196,4 +222,38 @@ TEST(SoundOnPulseAudio, StopSilencesAClipStillSounding)
     const std::vector<float> lastQuarter(recording.end() - quarter, recording.end());
     EXPECT_GT(energy(beforeStop), 1.0) << "the gong never sounded";
     EXPECT_LT(energy(lastQuarter), 1e-6) << "the gong sounded on after Stop";
+}
+
+// The whole program, as a pupil meets it: the title screen, OK, a moment on the main menu, then
+// into a topic and out again, three times.
+TEST(SoundOnPulseAudio, EveryClickOfAPupilFindingTheirWayIsHeard)
+{
+    PulseNullSink sink;
+    if (!sink.failure().isEmpty())
+        GTEST_SKIP() << sink.failure().toStdString();
+    ClassroomFolder classroom;
+    const std::vector<float> clickClip = clipSamples("wav/click.wav");
+    ASSERT_FALSE(clickClip.empty()) << "sox could not read the click";
+
+    qputenv("PULSE_SERVER", sink.serverAddress());
+    sink.startRecording();
+    auto program = std::make_unique<Program>();
+    program->stage.showOnScreen(Stage::Size::ActualSize);
+    program->stage.handlers().run([&] { program->screens.titlefrm().show(); });
+    Screens &screens = program->screens;
+    QTest::qWait(1000);
+    click(screens.titlefrm().Command1);
+    // The pupil looks at the main menu before choosing.
+    QTest::qWait(3000);
+    for (int n = 0; n < 3; ++n) {
+        click(&screens.intro0().Label2[Intro0::PropertiesOfMaterials]);
+        QTest::qWait(600);
+        click(&screens.properties().label3[TopicMenu::Exit]);
+        QTest::qWait(600);
+    }
+    const std::vector<float> recording = sink.stopRecording();
+    program.reset();
+    qunsetenv("PULSE_SERVER");
+
+    EXPECT_EQ(onsets(recording, clickClip).size(), 7) << "OK and six menu entries";
 }

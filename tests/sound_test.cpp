@@ -1,9 +1,12 @@
-// The sound player on libcanberra: clips it cannot play, and a sound server that has hung.
+// The sound player on libcanberra: clips it cannot play, a sound server that has hung, and no way
+// to sound at all.
 // That every clip is heard is shown on a real sound server in sound_heard_test.cpp.
 #include "platform/canberrasnddevil.h"
 #include "programfixture.h"
+#include "pulsesink.h"
 #include "silentserver.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTest>
@@ -31,6 +34,11 @@ public:
         const std::lock_guard lock(m_mutex);
         return m_warnings.join('\n').contains(text);
     }
+    QStringList warnings() const
+    {
+        const std::lock_guard lock(m_mutex);
+        return m_warnings;
+    }
 
 private:
     static void collect(QtMsgType type, const QMessageLogContext &context, const QString &message)
@@ -51,6 +59,11 @@ private:
 
 TEST(CanberraSndDevil, AMissingOrBrokenClipIsSilenceAndALogLineNotAFailure)
 {
+    // Only a player that can sound finds a clip broken.
+    PulseNullSink sink;
+    if (!sink.failure().isEmpty())
+        GTEST_SKIP() << sink.failure().toStdString();
+    qputenv("PULSE_SERVER", sink.serverAddress());
     ClassroomFolder classroom;
     QFile broken("wav/broken.wav");
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
@@ -63,6 +76,7 @@ TEST(CanberraSndDevil, AMissingOrBrokenClipIsSilenceAndALogLineNotAFailure)
     EXPECT_TRUE(log.mentions("wav\\nothing-here.wav"));
     // The broken clip is found out on the sound thread.
     EXPECT_TRUE(QTest::qWaitFor([&] { return log.mentions("wav/broken.wav"); }, 5000));
+    qunsetenv("PULSE_SERVER");
 }
 
 TEST(CanberraSndDevil, NeitherPlayNorTheEndWaitsOnASoundServerThatHasHung)
@@ -86,4 +100,25 @@ TEST(CanberraSndDevil, NeitherPlayNorTheEndWaitsOnASoundServerThatHasHung)
     EXPECT_LT(clock.elapsed(), 5000) << "the player's end waited on the sound server";
     EXPECT_TRUE(log.mentions("stuck")) << "the server never held the sound thread";
     qunsetenv("PULSE_SERVER");
+}
+
+TEST(CanberraSndDevil, WithNoWayToSoundTheLogSaysSoOnceAndWhy)
+{
+    if (!QDir("/dev/snd").entryList({"pcmC*D*p"}, QDir::System).isEmpty())
+        GTEST_SKIP() << "this machine has a sound device, so it can sound without a server";
+    ClassroomFolder classroom;
+    qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(classroom.path()) + "/no-server");
+    SoundLog log;
+    {
+        CanberraSndDevil devil;
+        for (int n = 0; n < 3; ++n)
+            devil.Play("wav\\click.wav");
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !log.warnings().isEmpty(); }, 5000));
+        QTest::qWait(500); // the other clicks, had they anything to say
+    }
+    qunsetenv("PULSE_SERVER");
+    ASSERT_EQ(log.warnings().size(), 1) << log.warnings().join('\n').toStdString();
+    EXPECT_TRUE(log.mentions("Sound is unavailable"));
+    EXPECT_TRUE(log.mentions("no sound server answers"));
+    EXPECT_TRUE(log.mentions("there is no sound device"));
 }

@@ -2,6 +2,7 @@
 
 #include "platform/contentpath.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -20,11 +21,18 @@ constexpr uint32_t clipId = 1;
 // has hung is left behind rather than holding the program open.
 constexpr int stopWaitMs = 2000;
 
+// A machine with no ALSA playback device cannot sound without a sound server. Asking ALSA anyway
+// only fills the terminal with its complaints at every clip.
+bool hasAlsaPlaybackDevice()
+{
+    return !QDir("/dev/snd").entryList({"pcmC*D*p"}, QDir::System).isEmpty();
+}
+
 } // namespace
 
 // Owns the libcanberra context and is only ever used on the sound thread. The context is opened
 // at the first clip and opened again after a failure, so sound comes back once a sound server
-// does.
+// does. That there is no way to sound is logged once, not at every clip.
 class ClipPlayer : public QObject
 {
 public:
@@ -36,11 +44,11 @@ public:
 
     void play(const QString &file)
     {
-        int result = open();
+        if (!open())
+            return;
         // Returns once the clip has started; libcanberra plays it out on threads of its own.
-        if (result == CA_SUCCESS)
-            result = ca_context_play(m_context, clipId, CA_PROP_MEDIA_FILENAME,
-                                     QFile::encodeName(file).constData(), nullptr);
+        const int result = ca_context_play(m_context, clipId, CA_PROP_MEDIA_FILENAME,
+                                           QFile::encodeName(file).constData(), nullptr);
         if (result != CA_SUCCESS)
             qCWarning(lcSound).noquote()
                 << "Cannot play" << file << "through" << m_driver + ":" << ca_strerror(result);
@@ -58,15 +66,27 @@ public:
 private:
     // PulseAudio (or PipeWire's stand-in) when a sound server answers, plain ALSA otherwise.
     // libcanberra gives up after the first driver it can load, so the fall-back is ours.
-    int open()
+    bool open()
     {
-        int result = CA_SUCCESS;
-        for (const char *driver : {"pulse", "alsa"}) {
-            if (m_context)
-                break;
-            result = openWith(driver);
+        if (m_context)
+            return true;
+        const int pulse = openWith("pulse");
+        QString unavailable;
+        if (pulse != CA_SUCCESS) {
+            unavailable = QString("no sound server answers (%1)").arg(ca_strerror(pulse));
+            if (!hasAlsaPlaybackDevice())
+                unavailable += " and there is no sound device";
+            else if (const int alsa = openWith("alsa"); alsa != CA_SUCCESS)
+                unavailable +=
+                    QString(" and the sound device cannot be used (%1)").arg(ca_strerror(alsa));
         }
-        return result;
+        if (m_context && m_saidUnavailable)
+            qCInfo(lcSound).noquote() << "Sound is available again through" << m_driver;
+        else if (!m_context && !m_saidUnavailable)
+            qCWarning(lcSound).noquote()
+                << "Sound is unavailable, so every clip is silent:" << unavailable + ".";
+        m_saidUnavailable = !m_context;
+        return m_context != nullptr;
     }
 
     int openWith(const char *driver)
@@ -80,16 +100,18 @@ private:
                 ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Kelvarin", nullptr);
         if (result == CA_SUCCESS)
             result = ca_context_open(context);
-        m_driver = driver;
-        if (result == CA_SUCCESS)
+        if (result == CA_SUCCESS) {
             m_context = context;
-        else if (context)
+            m_driver = driver;
+        } else if (context) {
             ca_context_destroy(context);
+        }
         return result;
     }
 
     ca_context *m_context = nullptr;
-    QString m_driver; // the one in use, or the last one tried
+    QString m_driver; // the one in use
+    bool m_saidUnavailable = false;
 };
 
 CanberraSndDevil::CanberraSndDevil()

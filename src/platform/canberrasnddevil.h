@@ -12,8 +12,9 @@ class QThread;
 // PipeWire) where a sound server runs, on plain ALSA where none does. Each Play hands the clip to
 // a thread of the player's own, which starts it, so the interface never waits on a sound server
 // or a busy device. Every clip is read from disk and played to its end, over any clip already
-// sounding, whatever becomes of the screen that asked for it. A missing or broken file, or no
-// way to sound at all, is silence and a warning in the log ("kelvarin.sound").
+// sounding, whatever becomes of the screen that asked for it. A missing or broken file is silence
+// and a warning in the log ("kelvarin.sound"); no way to sound at all is silence and one warning
+// that says why, until a sound server answers again.
 //
 // Why not Qt Multimedia: on PulseAudio, Qt 6.4's QSoundEffect never sounded click.wav or
 // typekey.wav and cut the last tenth of a second or so off every other clip; and Debian builds
