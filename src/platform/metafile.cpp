@@ -35,7 +35,9 @@ Metafile Metafile::fromBytes(const QByteArray &bytes, const QString &nameForErro
         document->frame = *frame;
     }
     // Counted once here at the page's own size, so that painting never meets a page it must stop.
-    if (!MetaPlayer::withinBudget(*document))
+    const double work = MetaPlayer::countWork(*document);
+    qCDebug(lcMetafile).noquote() << nameForErrors << "asks for" << work << "units of work";
+    if (work > maxPageWork)
         throw tooComplex("drawing it asks for too much work");
     Metafile metafile;
     metafile.m_document = std::move(document);

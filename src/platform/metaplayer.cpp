@@ -119,15 +119,16 @@ std::optional<QRectF> MetaPlayer::measureFrame(const MetaDocument &document)
     return QRectF(picture.boundingRect());
 }
 
-bool MetaPlayer::withinBudget(const MetaDocument &document)
+double MetaPlayer::countWork(const MetaDocument &document)
 {
     QPicture nothing;
     QPainter painter(&nothing);
     const QRectF frame = document.frame;
     const double screenScale = 96 / document.unitsPerInch;
-    return MetaPlayer(document, painter, Pass::Count)
-        .play(QTransform::fromTranslate(-frame.x(), -frame.y()) *
-              QTransform::fromScale(screenScale, screenScale));
+    MetaPlayer player(document, painter, Pass::Count);
+    player.play(QTransform::fromTranslate(-frame.x(), -frame.y()) *
+                QTransform::fromScale(screenScale, screenScale));
+    return player.m_work->spent();
 }
 
 QPolygonF MetaPlayer::toPixels(const QPolygonF &device) const
@@ -345,15 +346,19 @@ void MetaPlayer::applyClip()
 
 void MetaPlayer::apply(const meta::CreateObject &r)
 {
-    while (m_firstFree < m_objects.size() &&
-           !std::holds_alternative<std::monostate>(m_objects[m_firstFree]))
-        ++m_firstFree;
-    // Some writers count their objects short; the table grows for them, within limits.
-    if (m_firstFree == m_objects.size() && m_objects.size() < maxObjects)
-        m_objects.emplace_back();
-    if (m_firstFree == m_objects.size())
+    size_t slot = m_neverUsed;
+    if (!m_freedSlots.empty()) {
+        slot = m_freedSlots.top();
+        m_freedSlots.pop();
+    } else if (m_neverUsed < maxObjects) {
+        ++m_neverUsed;
+        // Some writers count their objects short; the table grows for them, within limits.
+        if (slot == m_objects.size())
+            m_objects.emplace_back();
+    } else {
         return;
-    std::visit([&](const auto &object) { m_objects[m_firstFree] = object; }, r.object);
+    }
+    std::visit([&](const auto &object) { m_objects[slot] = object; }, r.object);
 }
 
 void MetaPlayer::apply(const meta::SelectObject &r)
@@ -373,8 +378,11 @@ void MetaPlayer::apply(const meta::DeleteObject &r)
 {
     if (r.index < 0 || size_t(r.index) >= m_objects.size())
         return;
+    if (size_t(r.index) >= m_neverUsed ||
+        std::holds_alternative<std::monostate>(m_objects[r.index]))
+        return;
     m_objects[r.index] = std::monostate();
-    m_firstFree = std::min(m_firstFree, size_t(r.index));
+    m_freedSlots.push(size_t(r.index));
 }
 
 void MetaPlayer::apply(const meta::SaveDC &)

@@ -6,6 +6,7 @@
 #include <QRegion>
 #include <QTransform>
 #include <optional>
+#include <queue>
 #include <variant>
 
 class QPainter;
@@ -41,8 +42,9 @@ public:
     // records ask for more work than any page may: none.
     static std::optional<QRectF> measureFrame(const MetaDocument &document);
 
-    // Whether the document, its frame known, draws within the budget at its own size.
-    static bool withinBudget(const MetaDocument &document);
+    // The work of drawing the document, its frame known, at its own size on a plain screen;
+    // counting stops once past maxPageWork.
+    static double countWork(const MetaDocument &document);
 
 private:
     // What a device context holds and SAVEDC saves. Objects are copied in when selected, so
@@ -113,7 +115,10 @@ private:
     std::vector<Object> m_objects;
     QTransform m_map; // logical to device, from the mapping state
     double m_deviceUnitsPerInch;
-    size_t m_firstFree = 0; // no free object slot below this one
+    // A new object takes the lowest free slot, as on Windows: the lowest of those freed, else the
+    // first never used. Kept so, a file that fills the table and then churns it costs no search.
+    std::priority_queue<size_t, std::vector<size_t>, std::greater<>> m_freedSlots;
+    size_t m_neverUsed = 0;
     bool m_windowExtSet = false;
     bool m_drawn = false;
     std::optional<QRectF> m_windowAtFirstDrawing; // in device units

@@ -9,6 +9,7 @@ namespace
 
 // Rows are counted in at most this many bands, so a tall device costs the estimate little.
 constexpr int maxBands = 4096;
+constexpr double maxJoinLines = 16;
 
 } // namespace
 
@@ -32,7 +33,9 @@ double MetaWork::edges(const QList<QPolygonF> &pixels, bool closed, bool filled,
     const int bands = std::clamp(int(std::ceil(height)), 1, maxBands);
     const double bandHeight = height / bands;
     const double widen = filled ? 0 : penWidth / 2;
-    const int perEdge = filled ? 1 : 2;
+    // A stroke's outline runs along both sides of each edge, and around each join in an arc the
+    // wider the pen the more lines it is drawn in.
+    const int perEdge = filled ? 1 : 2 + int(std::min(maxJoinLines, penWidth / 4));
 
     // How many edges cross each band, by the difference of counts where edges start and end.
     std::vector<int> starts(size_t(bands) + 1, 0);

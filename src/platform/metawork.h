@@ -6,7 +6,7 @@
 // What playing one page may cost, in units of about one pixel of a rasteriser's work. The
 // costliest real page asks for a small fraction of it; a page past it would hold the program
 // for seconds or minutes, so it is not drawn at all.
-inline constexpr double maxPageWork = 40e6;
+inline constexpr double maxPageWork = 25e6;
 
 // Counts the work a page's records ask of the painter, estimated from each record before it is
 // drawn: the pixels it covers, and for shapes with many edges how many of them cross each row of
