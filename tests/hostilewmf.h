@@ -111,6 +111,18 @@ inline QByteArray pageRectangles(int count)
     return wmf.bytes();
 }
 
+// A full object table, then over and over: one object deleted and two made, the second finding
+// the table full again.
+inline QByteArray objectChurn(int cycles)
+{
+    WmfBuilder wmf = page();
+    for (int i = 0; i < 65535; ++i)
+        wmf.pen(0, 1, Qt::black);
+    for (int i = 0; i < cycles; ++i)
+        wmf.record(0x01F0, {0}).pen(0, 1, Qt::red).pen(0, 1, Qt::blue);
+    return wmf.bytes();
+}
+
 // StretchDIB records of one-bit bitmaps, each drawn over the whole page.
 inline QByteArray largeBitmaps(int count, int width, int height)
 {
