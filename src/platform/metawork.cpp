@@ -25,14 +25,19 @@ double MetaWork::edges(const QList<QPolygonF> &pixels, bool closed, bool filled,
                        double penWidth) const
 {
     qsizetype points = 0;
-    for (const QPolygonF &run : pixels)
+    QRectF bounds;
+    for (const QPolygonF &run : pixels) {
         points += run.size();
-    const double top = m_visible.top(), height = m_visible.height();
-    if (!m_countPixels || height <= 0)
+        bounds |= run.boundingRect();
+    }
+    // Only the rows the shape reaches are counted, so a small shape costs the count little.
+    const double widen = filled ? 0 : penWidth / 2;
+    const double top = std::max(m_visible.top(), bounds.top() - widen);
+    const double height = std::min(m_visible.bottom(), bounds.bottom() + widen) - top;
+    if (!m_countPixels || !(height > 0))
         return double(points);
     const int bands = std::clamp(int(std::ceil(height)), 1, maxBands);
     const double bandHeight = height / bands;
-    const double widen = filled ? 0 : penWidth / 2;
     // A stroke's outline runs along both sides of each edge, and around each join in an arc the
     // wider the pen the more lines it is drawn in.
     const int perEdge = filled ? 1 : 2 + int(std::min(maxJoinLines, penWidth / 4));
