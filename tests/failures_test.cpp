@@ -1,15 +1,18 @@
 // A damaged classroom folder and failing handlers: each failure costs only what it must, is told
 // once through a message box, and leaves the program usable.
 #include "app/titlefrm.h"
+#include "hostilewmf.h"
 #include "menus/intro0.h"
 #include "menus/topicmenu.h"
 #include "platform/errors.h"
+#include "platform/handleredge.h"
 #include "platform/image.h"
 #include "platform/label.h"
 #include "platform/timer.h"
 #include "programfixture.h"
 #include "quiz/multiple.h"
 #include "tempcurrentdir.h"
+#include "viewers/teacher.h"
 
 #include <QTest>
 
@@ -53,6 +56,28 @@ TEST_F(DamagedClassroom, AMissingMenuPictureCostsOnlyThePicture)
     EXPECT_TRUE(screens->intro0().isVisible());
     EXPECT_EQ(messageBoxes.asked.size(), 1);
     EXPECT_EQ(reportsNaming("lampsm.jpg"), 1);
+}
+
+// Both copies of a page replaced by one that would take minutes to draw: one message names them,
+// and the viewer pages on and closes as ever.
+TEST_F(DamagedClassroom, APageTooComplexToShowIsToldOnceAndTheViewerGoesOn)
+{
+    const QByteArray page = hostile::crossingPolygon(20000);
+    TempCurrentDir::writeFile("wmf/key propertiesa.wmf", page);
+    TempCurrentDir::writeFile("wmf2/key propertiesa.wmf", page);
+    startProgram();
+    TopicMenu &topic = openTopic(3);
+    runHandler(topic, [&] { topic.label3_Click(4); });
+    ASSERT_EQ(messageBoxes.asked.size(), 1);
+    const QString told = messageBoxes.asked.front();
+    EXPECT_EQ(told.count("key propertiesa.wmf: This page is too complex to show."), 2)
+        << told.toStdString();
+    Teacher &viewer = screens->teacher();
+    viewer.Label3_Click(2);
+    EXPECT_EQ(viewer.Image1->pictureFile(), "wmf\\key propertiesb.wmf");
+    viewer.Label3_Click(1);
+    EXPECT_FALSE(screens->isLoaded("teacher"));
+    EXPECT_EQ(messageBoxes.asked.size(), 1);
 }
 
 // Without the fix the quiz stayed loaded but unshown, and the other topic's quiz then showed this

@@ -168,6 +168,14 @@ TEST(MetafileRecords, DrawEachShapeWhereAndHowTheRecordsSay)
                  .box(W::Rectangle, 0, 0, 100, 100);
          },
          {{{10, 10}, red}, {{50, 50}, white}}},
+        {"many excluded rectangles each cut their hole",
+         [](W &w) {
+             for (int x : {10, 40, 70})
+                 for (int y : {10, 70})
+                     w.box(W::ExcludeClipRect, x, y, x + 20, y + 20);
+             w.penAndBrush(red, red).box(W::Rectangle, 0, 0, 100, 100);
+         },
+         {{{20, 20}, white}, {{80, 80}, white}, {{35, 20}, red}, {{50, 50}, red}}},
         {"a deleted object's number goes to the next one made",
          [](W &w) {
              w.brush(0, blue).brush(0, green).record(W::DeleteObject, {0}).brush(0, red).select(0);

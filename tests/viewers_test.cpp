@@ -58,6 +58,7 @@ TEST_F(ViewerTest, KeyFactsPageForwardAndBackAndPrintThePageShown)
     viewer.Label3_Click(2);
     EXPECT_EQ(stateOf(viewer),
               "Page 2 of 2 | on off | wmf\\key propertiesb.wmf wmf2\\key propertiesb.wmf");
+    EXPECT_FALSE(viewer.Image2->picture().isHeld()) << "the print copy waits on disk";
     sound.played.clear();
     viewer.Label3_Click(0);
     EXPECT_EQ(printer.records(), printRun);

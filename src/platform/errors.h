@@ -12,6 +12,18 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A page that would take the program far longer to draw, or far more memory to hold, than any
+// page it shows, so it is not shown at all. The text names the file and says so in a sentence
+// for the teacher: "<file>: This page is too complex to show."
+class PageTooComplex : public FileError
+{
+public:
+    explicit PageTooComplex(const std::string &file)
+        : FileError(file + ": This page is too complex to show.")
+    {
+    }
+};
+
 // A printer operation failed: no default printer, the print system did not answer, the job could
 // not start, or the queue refused it. The text is the reason in a sentence a teacher understands.
 class PrinterError : public std::runtime_error

@@ -4,6 +4,7 @@
 
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
 #include <cmath>
 #include <iterator>
 
@@ -87,10 +88,21 @@ void MetaPlayer::usePenAndBrush()
     m_painter.setBackground(m_dc.background);
 }
 
+// The pen's width in the device's pixels, as wide as it rasterises.
+double MetaPlayer::penPixels() const
+{
+    if (penStyle(m_dc.pen.style) == Qt::NoPen)
+        return 0;
+    const double scale = std::sqrt(std::abs(m_deviceToPixels.determinant()));
+    return std::max(1.0, deviceLength(m_dc.pen.width) * scale);
+}
+
 void MetaPlayer::apply(const meta::Shape &r)
 {
     beforeDrawing();
-    if (drawsNothing())
+    const double pen = penPixels();
+    const QRectF covered = toPixels(toDevice(r.box)).adjusted(-pen, -pen, pen, pen);
+    if (drawsNothing() || !admit(m_work->area(covered)))
         return;
     usePenAndBrush();
     drawShape(r);
@@ -133,10 +145,25 @@ void MetaPlayer::drawShape(const meta::Shape &r)
     }
 }
 
+double MetaPlayer::polyWork(const meta::Poly &r) const
+{
+    QList<QPolygonF> pixels;
+    QRectF bounds;
+    for (const QPolygon &polygon : r.polygons) {
+        pixels << toPixels(m_map.map(QPolygonF(polygon)));
+        bounds |= pixels.back().boundingRect();
+    }
+    const bool closed = r.kind != meta::PolyKind::Polyline;
+    double work = m_work->edges(pixels, closed, false, penPixels());
+    if (closed)
+        work += m_work->edges(pixels, true, true, 0) + m_work->area(bounds);
+    return work;
+}
+
 void MetaPlayer::apply(const meta::Poly &r)
 {
     beforeDrawing();
-    if (drawsNothing())
+    if (drawsNothing() || !admit(polyWork(r)))
         return;
     usePenAndBrush();
     const Qt::FillRule rule = m_dc.winding ? Qt::WindingFill : Qt::OddEvenFill;
@@ -158,22 +185,27 @@ void MetaPlayer::apply(const meta::Poly &r)
 void MetaPlayer::apply(const meta::Text &r)
 {
     beforeDrawing();
-    if (r.options & meta::etoOpaque)
-        m_painter.fillRect(toDevice(r.box).normalized(), m_dc.background);
-    const QString text = decodeMetaText(r.bytes, m_dc.font.charset, m_dc.font.face);
-    if (text.isEmpty() || drawsNothing())
-        return;
-
     // Glyphs are sized and placed in the painter's device pixels, so they are upright and sharp
     // whatever the mapping; only the reference point, the sizes and the spacing are mapped.
-    const QTransform toPixels = m_map * m_painter.combinedTransform();
-    const QPointF zero = toPixels.map(QPointF(0, 0));
-    const double xScale = length(toPixels.map(QPointF(1, 0)) - zero);
-    const double yScale = length(toPixels.map(QPointF(0, 1)) - zero);
+    const QTransform logicalToPixels = m_map * m_painter.combinedTransform();
+    const QPointF zero = logicalToPixels.map(QPointF(0, 0));
+    const double xScale = length(logicalToPixels.map(QPointF(1, 0)) - zero);
+    const double yScale = length(logicalToPixels.map(QPointF(0, 1)) - zero);
     const meta::Font &font = m_dc.font;
     // Type beyond any page's size would only cost time and memory to draw.
     const double height = std::min(textHeight(yScale), maxTextPixels);
     const double width = std::min(std::abs(font.width) * xScale, maxTextPixels);
+
+    const bool opaque = r.options & meta::etoOpaque;
+    const QRectF box = toDevice(r.box).normalized();
+    const double glyphWork = std::min(height * std::max(height, width), m_work->visibleArea());
+    if (!admit((opaque ? m_work->area(toPixels(box)) : 0) + glyphWork * r.bytes.size()))
+        return;
+    if (opaque)
+        m_painter.fillRect(box, m_dc.background);
+    const QString text = decodeMetaText(r.bytes, m_dc.font.charset, m_dc.font.face);
+    if (text.isEmpty() || drawsNothing())
+        return;
     QList<double> advances;
     if (r.dx.size() == text.size())
         for (int dx : r.dx)
@@ -183,11 +215,11 @@ void MetaPlayer::apply(const meta::Text &r)
     const QPointF origin = updateCp ? m_dc.position : QPointF(r.origin);
     m_painter.save();
     if (r.options & meta::etoClipped)
-        m_painter.setClipRect(toDevice(r.box).normalized(), Qt::IntersectClip);
+        m_painter.setClipRect(box, Qt::IntersectClip);
     const MetaTextLook look{metaQFont(font, height, width, m_painter.device()), m_dc.textColour,
                             m_dc.background, m_dc.opaqueBackground, m_dc.textAlign};
-    const double advance =
-        drawMetaText(m_painter, toPixels.map(origin), font.escapement / 10.0, text, advances, look);
+    const double advance = drawMetaText(m_painter, logicalToPixels.map(origin),
+                                        font.escapement / 10.0, text, advances, look);
     m_painter.restore();
     if (updateCp)
         moveAlongText(advance / std::max(xScale, 1e-9));
@@ -217,6 +249,9 @@ void MetaPlayer::apply(const meta::Blit &r)
 {
     beforeDrawing();
     const QRectF dest = toDevice(r.dest);
+    const QRectF source = r.source.normalized() & QRectF(r.image.rect());
+    if (!admit(m_work->area(toPixels(dest)) + source.width() * source.height()))
+        return;
     if (r.image.isNull()) {
         if (r.rop == patCopy) {
             usePenAndBrush();
@@ -260,6 +295,7 @@ void MetaPlayer::drawBlitImage(const meta::Blit &r, const QRectF &dest)
 void MetaPlayer::apply(const meta::SetPixel &r)
 {
     beforeDrawing();
-    m_painter.fillRect(
-        QRectF(toDevice(r.point), QSizeF(std::abs(m_map.m11()), std::abs(m_map.m22()))), r.colour);
+    const QRectF pixel(toDevice(r.point), QSizeF(std::abs(m_map.m11()), std::abs(m_map.m22())));
+    if (admit(m_work->area(toPixels(pixel))))
+        m_painter.fillRect(pixel, r.colour);
 }

@@ -21,7 +21,8 @@ public:
     Metafile() = default;
 
     // Reads and checks the file that a content path names. Throws FileError when it is missing,
-    // unreadable or damaged ("<file>: damaged metafile: <reason>").
+    // unreadable or damaged ("<file>: damaged metafile: <reason>"), and PageTooComplex when
+    // drawing it would cost far more time or memory than a page may.
     static Metafile load(const QString &contentPath);
     static Metafile fromBytes(const QByteArray &bytes, const QString &nameForErrors);
 

@@ -4,10 +4,13 @@
 
 #include <numeric>
 #include <optional>
+#include <queue>
 #include <vector>
 
 namespace
 {
+
+constexpr size_t maxObjects = 65535;
 
 // The font each text record is drawn in: the object table and the saved states, as far as fonts
 // go. A new object takes the lowest free slot, as on Windows.
@@ -19,12 +22,12 @@ public:
         Slot slot{true, std::nullopt};
         if (const auto *font = std::get_if<meta::Font>(&r.object))
             slot.font = *font;
-        const auto freeSlot =
-            std::find_if(m_slots.begin(), m_slots.end(), [](const Slot &s) { return !s.used; });
-        if (freeSlot == m_slots.end())
+        if (!m_freed.empty()) {
+            m_slots[m_freed.top()] = slot;
+            m_freed.pop();
+        } else if (m_slots.size() < maxObjects) {
             m_slots.push_back(slot);
-        else
-            *freeSlot = slot;
+        }
     }
     void apply(const meta::SelectObject &r)
     {
@@ -33,8 +36,10 @@ public:
     }
     void apply(const meta::DeleteObject &r)
     {
-        if (r.index >= 0 && size_t(r.index) < m_slots.size())
+        if (r.index >= 0 && size_t(r.index) < m_slots.size() && m_slots[r.index].used) {
             m_slots[r.index] = Slot{};
+            m_freed.push(size_t(r.index));
+        }
     }
     void apply(const meta::SaveDC &) { m_saved.push_back(m_font); }
     void apply(const meta::RestoreDC &r)
@@ -57,6 +62,8 @@ private:
         std::optional<meta::Font> font;
     };
     std::vector<Slot> m_slots;
+    // Freed slots, lowest first, so a new object finds its slot without a search.
+    std::priority_queue<size_t, std::vector<size_t>, std::greater<>> m_freed;
     std::vector<meta::Font> m_saved;
     meta::Font m_font{0, 0, 0, 0, false, false, false, 0, {}};
 };

@@ -62,7 +62,7 @@ void readHeader(MetaReader &r, MetaDocument &doc)
 MetaDocument parseMetafile(QByteArrayView bytes)
 {
     if (bytes.size() > maxMetafileBytes)
-        throw MetaDamage("larger than " + std::to_string(maxMetafileBytes) + " bytes");
+        throw MetaTooComplex("larger than " + std::to_string(maxMetafileBytes) + " bytes");
     MetaDocument doc;
     MetaReader file(bytes);
     if (bytes.size() >= 4 && MetaReader(bytes).u32("header") == placeableKey)
@@ -82,7 +82,7 @@ MetaDocument parseMetafile(QByteArrayView bytes)
         if (function == eofFunction)
             break;
         if (doc.records.size() >= size_t(maxMetaRecords))
-            throw MetaDamage("more than " + std::to_string(maxMetaRecords) + " records");
+            throw MetaTooComplex("more than " + std::to_string(maxMetaRecords) + " records");
         try {
             if (!decodeRecord(function, sizeWords, params, doc.records))
                 logSkippedOnce(function);

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "platform/metarecords.h"
+#include "platform/metawork.h"
 
-#include <QPainterPath>
+#include <QRegion>
 #include <QTransform>
 #include <optional>
+#include <queue>
 #include <variant>
 
 class QPainter;
@@ -15,18 +17,34 @@ class QPainter;
 // Everything is drawn in "device" units of a virtual device the frame lives in: for a placeable
 // file the units of its bounding box, otherwise pixels of a 96 dots-per-inch screen. The painter
 // maps that device onto the target, so nothing is ever rasterised on the way: on a printer text
-// stays text. Playing never fails; records that make no sense to draw are left out.
+// stays text. Records that make no sense to draw are left out.
+//
+// Every record's work is counted before it is drawn (MetaWork); a page that asks for more than
+// maxPageWork stops. Loading counts a page's work at the size it is shown at on a plain screen
+// and refuses it there, so a page that loaded is drawn whole wherever it goes: the budget grows
+// with the pixels of the device it is drawn on.
 class MetaPlayer
 {
 public:
-    MetaPlayer(const MetaDocument &document, QPainter &painter);
+    enum class Pass {
+        Draw,
+        Count,   // only counts the work, at the page's own size on a 96 dots-per-inch screen
+        Measure, // draws onto a recording, counting only what does not depend on pixels
+    };
+    MetaPlayer(const MetaDocument &document, QPainter &painter, Pass pass = Pass::Draw);
 
     // Draws the document with deviceToPainter mapping the virtual device onto the painter.
-    void play(const QTransform &deviceToPainter);
+    // Returns false when the page asked for more work than its budget and drawing stopped.
+    bool play(const QTransform &deviceToPainter);
 
     // The frame of a file without a placeable header, in device units: the window the records set
-    // up before they first draw, or else the bounds of everything they draw.
-    static QRectF measureFrame(const MetaDocument &document);
+    // up before they first draw, or else the bounds of everything they draw; none when the
+    // records ask for more work than any page may: none.
+    static std::optional<QRectF> measureFrame(const MetaDocument &document);
+
+    // The work of drawing the document, its frame known, at its own size on a plain screen;
+    // counting stops once past maxPageWork.
+    static double countWork(const MetaDocument &document);
 
 private:
     // What a device context holds and SAVEDC saves. Objects are copied in when selected, so
@@ -45,8 +63,8 @@ private:
         int textAlign = 0;
         int rop2 = 13; // R2_COPYPEN
         int stretchMode = 1;
-        QPointF position;                 // the current position, logical
-        std::optional<QPainterPath> clip; // device units; none: everything shows
+        QPointF position;            // the current position, logical
+        std::optional<QRegion> clip; // in clipGrid parts of a device unit; none: all shows
     };
     using Object = std::variant<std::monostate, meta::Pen, meta::Brush, meta::Font, meta::Palette,
                                 meta::OtherObject>;
@@ -73,6 +91,12 @@ private:
     double deviceLength(int logical) const;
     void beforeDrawing();
     bool drawsNothing() const;
+    // Counts a drawing's work; true when it is to be drawn now.
+    bool admit(double work);
+    QPolygonF toPixels(const QPolygonF &device) const;
+    QRectF toPixels(const QRectF &device) const;
+    double penPixels() const;
+    double polyWork(const meta::Poly &r) const;
     void usePenAndBrush();
     void drawShape(const meta::Shape &r);
     double textHeight(double pixelsPerLogicalUnit) const;
@@ -82,12 +106,19 @@ private:
 
     const MetaDocument &m_document;
     QPainter &m_painter;
+    Pass m_pass;
+    std::optional<MetaWork> m_work; // set up by play(), once the device is known
+    QTransform m_deviceToPixels;
+    bool m_clipChanged = false;
     DcState m_dc;
     std::vector<DcState> m_saved;
     std::vector<Object> m_objects;
     QTransform m_map; // logical to device, from the mapping state
     double m_deviceUnitsPerInch;
-    size_t m_firstFree = 0; // no free object slot below this one
+    // A new object takes the lowest free slot, as on Windows: the lowest of those freed, else the
+    // first never used. Kept so, a file that fills the table and then churns it costs no search.
+    std::priority_queue<size_t, std::vector<size_t>, std::greater<>> m_freedSlots;
+    size_t m_neverUsed = 0;
     bool m_windowExtSet = false;
     bool m_drawn = false;
     std::optional<QRectF> m_windowAtFirstDrawing; // in device units

@@ -14,6 +14,13 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A metafile larger or busier than any page, which the loader refuses as too complex to show.
+class MetaTooComplex : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
 // A rectangle by its two corners as the file gives them; either may be the greater.
 struct MetaBox {
     QPoint topLeft;

@@ -52,8 +52,21 @@ Picture Picture::load(const QString &path)
     return picture;
 }
 
+Picture Picture::loadForLater(const QString &path)
+{
+    const Picture loaded = load(path);
+    if (loaded.isNull())
+        return loaded;
+    Picture later;
+    later.m_later = path;
+    later.m_laterSize = loaded.sizeTwips();
+    return later;
+}
+
 QSizeF Picture::sizeTwips() const
 {
+    if (!isHeld())
+        return m_laterSize;
     if (isMetafile())
         return m_metafile.sizeTwips();
     return QSizeF(toTwips(m_image.width()), toTwips(m_image.height()));
@@ -61,6 +74,10 @@ QSizeF Picture::sizeTwips() const
 
 void Picture::draw(QPainter &painter, const QRectF &target) const
 {
+    if (!isHeld()) {
+        held().draw(painter, target);
+        return;
+    }
     if (isMetafile()) {
         m_metafile.play(painter, target);
         return;

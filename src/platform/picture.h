@@ -19,16 +19,24 @@ public:
     // Loads the file that a content path names; an empty path gives the empty picture.
     // Throws FileError when the file is missing or cannot be decoded.
     static Picture load(const QString &path);
+    // Loads and checks the file as load() does, then lets it go, keeping only its name and size:
+    // a copy for printing, read again when it is drawn, so it holds no memory meanwhile.
+    static Picture loadForLater(const QString &path);
 
-    bool isNull() const { return m_image.isNull() && m_metafile.isNull(); }
+    bool isNull() const { return m_image.isNull() && m_metafile.isNull() && m_later.isEmpty(); }
     bool isMetafile() const { return !m_metafile.isNull(); }
+    // Whether the picture is in memory, not left on disk until it is drawn.
+    bool isHeld() const { return m_later.isEmpty(); }
+    // The picture in memory: itself, or read again from its file. Throws as load() does.
+    Picture held() const { return isHeld() ? *this : load(m_later); }
     // Whether drawing it covers every pixel of its target: an image without transparency.
     bool isOpaque() const { return !m_image.isNull() && !m_image.hasAlphaChannel(); }
     // The picture's own size: a metafile's own, an image's at one twips factor a pixel.
     QSizeF sizeTwips() const;
 
     // Draws the picture scaled into the target rectangle (in the painter's units); a metafile
-    // is played record by record, so it stays vectors on a printer.
+    // is played record by record, so it stays vectors on a printer. A picture left on disk is
+    // read again for it (and throws as load() does).
     void draw(QPainter &painter, const QRectF &target) const;
 
     // The words a metafile shows, line by line, for a screen reader; an image has none.
@@ -37,4 +45,6 @@ public:
 private:
     QImage m_image;
     Metafile m_metafile;
+    QString m_later; // the file of a picture left on disk
+    QSizeF m_laterSize;
 };

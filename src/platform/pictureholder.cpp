@@ -6,7 +6,7 @@ PictureHolder::PictureHolder(QWidget *container) : Control(container) {}
 
 void PictureHolder::LoadPicture(const QString &path)
 {
-    setPicture(Picture::load(path));
+    setPicture(m_leavesOnDisk ? Picture::loadForLater(path) : Picture::load(path));
     m_file = path;
 }
 

@@ -13,6 +13,9 @@ public:
 
     // Loads a content file; an empty path clears the picture. Throws FileError.
     void LoadPicture(const QString &path);
+    // A holder of a copy kept for printing checks each file as it loads, then leaves it on disk
+    // until it is printed (Picture::loadForLater).
+    void setLeavesOnDisk(bool leaves) { m_leavesOnDisk = leaves; }
     void setPicture(const Picture &picture);
     const Picture &picture() const { return m_picture; }
     QString pictureFile() const { return m_file; }
@@ -24,4 +27,5 @@ protected:
 private:
     Picture m_picture;
     QString m_file;
+    bool m_leavesOnDisk = false;
 };

@@ -31,6 +31,8 @@ PageViewer::PageViewer(Screens &screens, TwipsRect printCopyPlace)
     Image2 = new Image(this);
     Image2->setPlace(printCopyPlace);
     Image2->hide();
+    // Only the page on screen is held in memory; its print copy is read again to print.
+    Image2->setLeavesOnDisk(true);
     Label1 = makeLabel(this, {"",
                               {4200, 7920, 2295, 495},
                               {"Tahoma", 15.75f, true},
@@ -98,8 +100,10 @@ void PageViewer::Printpage()
     }
     // The viewers say nothing when printing works, but a teacher must hear when it didn't.
     Platform &platform = m_screens.platform();
+    // Read before the document starts, so a copy gone since it was shown leaves no half job.
+    const Picture printCopy = Image2->picture().held();
     printRun(platform.printer, platform.messageBoxes, [&] {
         platform.printer.Print();
-        platform.printer.PaintPicture(Image2->picture(), 1000, 1000);
+        platform.printer.PaintPicture(printCopy, 1000, 1000);
     });
 }

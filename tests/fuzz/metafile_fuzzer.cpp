@@ -1,10 +1,13 @@
 // libFuzzer target for the metafile player: any bytes are read as a metafile and, when they load,
-// played onto a small image. A damaged file must end in FileError; a crash, a hang, a sanitizer
-// report or any other exception is a finding.
+// played onto an image of the page's own size on a plain screen, at most a large screen's, as the
+// viewer shows a page. A damaged or too complex file must end in FileError; a crash, a hang, a
+// sanitizer report, running past bench/fuzz.sh's time or memory limits or any other exception
+// is a finding.
 //
 // Seeds: tests/fuzz/corpus/metafile holds the foreign files of tests/data/wmf and a few minimal
 // hand-made files (empty, every shape record, text, bitmaps, one without the placeable header and
-// with a metric mapping, saved states and clip rectangles).
+// with a metric mapping, saved states and clip rectangles) and small pages of each kind that once
+// took seconds to minutes to draw (clip chains, self-crossing shapes, wide pens, many fills).
 #include "platform/errors.h"
 #include "platform/metafile.h"
 
@@ -37,10 +40,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     try {
         const Metafile metafile = Metafile::fromBytes(bytes, QStringLiteral("fuzz input"));
-        QImage image(64, 48, QImage::Format_ARGB32_Premultiplied);
+        const QSize page = (metafile.sizeTwips() / 15).toSize().boundedTo(QSize(1440, 1080));
+        QImage image(page.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::white);
         QPainter painter(&image);
-        metafile.play(painter, QRectF(0, 0, 64, 48));
+        metafile.play(painter, QRectF(QPointF(0, 0), metafile.sizeTwips() / 15));
     } catch (const FileError &) {
     }
     return 0;
