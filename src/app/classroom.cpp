@@ -63,8 +63,9 @@ bool holds(const QString &path, const QByteArray &bytes)
         return false;
     try {
         return readRegularFile(path, bytes.size()) == bytes;
-    } catch (const FileError &) {
-        return false; // whatever can't be read is replaced
+    } catch (const FileError &e) {
+        qCInfo(lcClassroom) << "replacing a content file that can't be read:" << e.what();
+        return false;
     }
 }
 
