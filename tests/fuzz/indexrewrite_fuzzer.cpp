@@ -17,6 +17,7 @@
 #include "worksheetlist.h"
 #include "worksheets/worksheetindex.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
 #include <algorithm>
@@ -279,10 +280,22 @@ private:
     size_t m_pos = 0;
 };
 
+// The program always has an application object, whose name the index's lock records; without
+// one Qt warns at every change, a line an execution.
+void ensureApplication()
+{
+    static int argc = 1;
+    static char name[] = "indexrewrite_fuzzer";
+    static char *argv[] = {name, nullptr};
+    static QCoreApplication *app = new QCoreApplication(argc, argv);
+    (void)app;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
+    ensureApplication();
     enterScratchFolder();
     Script script(data, size);
     const uint8_t head = script.byte();
