@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures and builds into the given folder; extra arguments go to cmake's configure step.
 # Development and CI builds treat warnings as errors (packagers' builds don't, by default).
 # BUILD_TARGETS, when set, limits the build to those targets. ccache is used when it is installed.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes sure a CUPS scheduler runs and offers the two queues the printer tests use:
 #   Kelvarin-PDF       cups-pdf writes each job as its own PDF into /var/spool/cups-pdf/kelvarin
 #                      (set in /etc/cups/cups-pdf-kelvarin.conf, read by the "kelvarin" instance)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Kelvarin needs to build, run and test, and only those missing.
 set -euo pipefail
 

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch root as a package would and checks what lands there: the
-# program, its content, the desktop entry, the metadata, the icons, the man page, the screenshots.
-# The desktop entry and the metadata must pass their validators.
+# program, its content, the desktop entry, the metadata, the icons, the man page, the copyright
+# file, and the screenshots when the build renders them (SCREENSHOTS 1). The desktop entry and the
+# metadata must pass their validators; the metadata names web addresses only under HOMEPAGE.
+# Usage: install_tree_test.sh BUILD CONTENT SCREENSHOTS [HOMEPAGE]
 set -euo pipefail
-build=$1 content=$2
+build=$1 content=$2 screenshots=$3 homepage=${4:-}
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
@@ -17,13 +20,15 @@ expected=(
     share/metainfo/org.kelvarin.kelvarin.metainfo.xml
     share/icons/hicolor/scalable/apps/org.kelvarin.kelvarin.svg
     share/man/man1/kelvarin.1.gz
+    share/doc/kelvarin/copyright
 )
 for size in 16 22 24 32 48 64 128 256; do
     expected+=("share/icons/hicolor/${size}x${size}/apps/org.kelvarin.kelvarin.png")
 done
-for shot in intro0 multiple propertieslab_completed Welldone-perfect; do
-    expected+=("share/doc/kelvarin/screenshots/$shot.png")
-done
+shots=(intro0 multiple propertieslab_completed Welldone-perfect)
+if [ "$screenshots" = 1 ]; then
+    for shot in "${shots[@]}"; do expected+=("share/doc/kelvarin/screenshots/$shot.png"); done
+fi
 while IFS= read -r file; do expected+=("share/kelvarin/$file"); done < <(
     cd "$content" && find . -mindepth 2 -type f ! -name '.*' | sed 's|^\./||')
 
@@ -38,7 +43,20 @@ icon48=share/icons/hicolor/48x48/apps/org.kelvarin.kelvarin.png
 zcat share/man/man1/kelvarin.1.gz | grep -qF -- '\-\-classroom' || fail "the man page lacks --classroom"
 grep -q '^Exec=kelvarin$' share/applications/org.kelvarin.kelvarin.desktop ||
     fail "the desktop entry does not start kelvarin"
+head -1 share/doc/kelvarin/copyright | grep -qF 'copyright-format/1.0/' ||
+    fail "the copyright file is not in Debian's machine-readable format"
+
+metainfo=share/metainfo/org.kelvarin.kelvarin.metainfo.xml
+if [ -z "$homepage" ]; then
+    ! grep -n '://' "$metainfo" || fail "the metadata names a web address without a homepage"
+else
+    grep -qF "<url type=\"homepage\">$homepage</url>" "$metainfo" || fail "the metadata lacks the homepage"
+    for shot in "${shots[@]}"; do
+        grep -qF "<image>$homepage/screenshots/$shot.png</image>" "$metainfo" ||
+            fail "the metadata lacks the screenshot $shot"
+    done
+fi
 
 desktop-file-validate share/applications/org.kelvarin.kelvarin.desktop
-appstreamcli validate --no-net --explain share/metainfo/org.kelvarin.kelvarin.metainfo.xml
+appstreamcli validate --no-net --explain "$metainfo"
 echo "the install tree holds what a desktop needs"
