@@ -64,7 +64,7 @@ TEST_F(CatalogueTest, AWorksheetIsWrittenListedRunEditedAndDeletedWithItsFileKep
                               {8, 16});
     }
     finishHandlers();
-    EXPECT_EQ(m().Score, 10);
+    EXPECT_EQ(session().Score, 10);
     click(screens->welldone().Label3[1]);
     finishHandlers();
     EXPECT_TRUE(catalogue.isVisible()) << "the results' Exit uncovers the catalogue";
@@ -102,7 +102,7 @@ TEST_F(CatalogueTest, AWorksheetIsWrittenListedRunEditedAndDeletedWithItsFileKep
     EXPECT_FALSE(screens->isLoaded("worksheets"));
     EXPECT_TRUE(screens->intro0().isVisible());
     EXPECT_TRUE(screens->intro0().Option1->Value()) << "a fresh menu has sound on";
-    EXPECT_EQ(m().SoundOn, 1);
+    EXPECT_EQ(settings().SoundOn, 1);
 }
 
 TEST_F(CatalogueTest, PagesOfTwentyFourWithNextPageUntilTheLastPage)
@@ -156,7 +156,7 @@ TEST_F(CatalogueTest, DeletingMovesTheLaterTitlesUpAndLeavesThePageButtonsAlone)
     EXPECT_EQ(visibleSlots(), QStringList{}) << "the emptied last page stays";
     EXPECT_TRUE(catalogue.Label3[0].Visible());
     EXPECT_EQ(catalogue.Label4->Caption(), "Page 2");
-    Module1 listed;
+    WorksheetList listed;
     readIndex(listed);
     EXPECT_EQ(listed.WorksheetCount, 24);
     EXPECT_EQ(listed.WorksheetTitles[24], "Worksheet 25");
