@@ -52,9 +52,7 @@ protected:
     Multiple &openQuiz()
     {
         Multiple &quiz = screens->multiple();
-        quiz.Picture1->LoadPicture("images\\ironbridgesm.jpg");
-        quiz.Label5->setCaption("Kelvarin");
-        quiz.show();
+        quiz.start({.heading = "Kelvarin", .picture = "images\\ironbridgesm.jpg"});
         return quiz;
     }
 
