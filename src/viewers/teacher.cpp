@@ -42,14 +42,18 @@ Teacher::Teacher(Screens &screens) : PageViewer(screens, {0, 0, 0, 0})
 void Teacher::Form_Load()
 {
     ApplyScreenStyle(*this);
-    ViewerState &m = m_screens.state<ViewerState>();
-    if (m.ViewerPageCount == 1) {
+    hidePagingOfASinglePage();
+    m_screens.state<ViewerState>().ViewerPage = 1;
+    captionThePage();
+}
+
+void Teacher::hidePagingOfASinglePage()
+{
+    if (m_screens.state<ViewerState>().ViewerPageCount == 1) {
         Label1->hide();
         Label3[NextPage].hide();
         Label3[PreviousPage].hide();
     }
-    m.ViewerPage = 1;
-    captionThePage();
 }
 
 void Teacher::openPageSet(const QString &setName, int pageCount)
@@ -57,6 +61,7 @@ void Teacher::openPageSet(const QString &setName, int pageCount)
     ViewerState &m = m_screens.state<ViewerState>();
     m.ViewerPageCount = pageCount;
     m.PageSetName = setName;
+    hidePagingOfASinglePage();
     captionThePage();
     carryOn(*this, [&] { Image1->LoadPicture(pageFile("wmf", setName, 1)); });
     loadPrintCopy(pageFile("wmf2", setName, 1));

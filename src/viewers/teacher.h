@@ -27,6 +27,7 @@ protected:
     void pageTurned(Turn turn) override;
 
 private:
+    void hidePagingOfASinglePage();
     void showCurrentPage();
     void captionThePage();
 };
