@@ -21,6 +21,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     Program program;
     Screens &screens = program.screens;
+    wireMainMenu(screens);
     Stage &stage = program.stage;
     stage.showOnScreen(size);
     Titlefrm &title = screens.titlefrm();

@@ -19,11 +19,8 @@ void PageTurn(benchmark::State &state)
     Program program;
     program.stage.resize(1024, 768);
     program.stage.show();
-    Module1 &m = program.screens.module1();
-    m.ViewerPageCount = 2;
-    m.PageSetName = "key irreversible"; // its second page is the largest
     Teacher &viewer = program.screens.teacher();
-    viewer.show();
+    viewer.openPageSet("key irreversible", 2); // its second page is the largest
     if (!waitUntilExposed(program.stage, state))
         return;
     for (auto _ : state) {

@@ -26,7 +26,7 @@ protected:
     {
         stage->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(stage.get()));
-        m().SoundOn = 1;
+        settings().SoundOn = 1;
         ActivityBoard &board = (screens.get()->*which)();
         board.show();
         return board;
@@ -122,9 +122,9 @@ TEST_F(ActivityBoardTest, SetUpPutsEveryLabelInItsOwnHomeBoxAndEmptiesTheTargets
          495},
     };
     for (const Case &c : cases) {
-        m().ScoreOutOf = 99;
+        session().ScoreOutOf = 99;
         ActivityBoard &board = open(c.open);
-        EXPECT_EQ(m().ScoreOutOf, static_cast<int>(c.texts.size()));
+        EXPECT_EQ(session().ScoreOutOf, static_cast<int>(c.texts.size()));
         EXPECT_EQ(board.Width(), 12000);
         EXPECT_FALSE(board.Label3[2].Visible());
         for (int i = 0; i < c.texts.size(); ++i) {
@@ -316,7 +316,7 @@ TEST_F(ActivityBoardTest, CheckScoreShowsOnceEveryLabelSitsInSomeTargetBoxAndSta
     dropAt(board, 0, {500, 500});
     EXPECT_TRUE(board.Label3[2].Visible()) << "moving one out leaves the button up";
     board.Label3_Click(2);
-    EXPECT_EQ(m().Score, 1);
+    EXPECT_EQ(session().Score, 1);
 }
 
 TEST_F(ActivityBoardTest, CheckScoreCountsOwnBoxesAndOpensTheResultsOverTheBoard)
@@ -327,8 +327,8 @@ TEST_F(ActivityBoardTest, CheckScoreCountsOwnBoxesAndOpensTheResultsOverTheBoard
         dropInTarget(board, i, boxOfLabel[i]);
     sound.played.clear();
     QTest::mouseClick(&board.Label3[2], Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(m().Score, 2);
-    EXPECT_EQ(m().ScoreOutOf, 4);
+    EXPECT_EQ(session().Score, 2);
+    EXPECT_EQ(session().ScoreOutOf, 4);
     ASSERT_TRUE(screens->isLoaded("Welldone"));
     Welldone &results = screens->welldone();
     EXPECT_TRUE(results.isVisible());
@@ -345,10 +345,10 @@ TEST_F(ActivityBoardTest, StartAgainSendsEveryLabelToItsOwnHome)
         dropInTarget(board, i, 5 - i);
     dropAt(board, 0, {6100, 6130}); // parked in the home box of label 5
     ASSERT_EQ(board.Label2[0].Left(), 6090);
-    m().Score = 7;
+    session().Score = 7;
     sound.played.clear();
     board.Label3_Click(1);
-    EXPECT_EQ(m().Score, 0);
+    EXPECT_EQ(session().Score, 0);
     const Corner homes[] = {{720, 7320}, {6090, 7320}, {720, 6120},
                             {720, 6720}, {6090, 6720}, {6090, 6120}};
     for (int i = 0; i < 6; ++i)
@@ -361,10 +361,10 @@ TEST_F(ActivityBoardTest, ExitUnloadsTheBoardClearsTheScoreAndStillClicks)
 {
     ActivityBoard &board = open(&Screens::propertiesord);
     dropAt(board, 0, {7920, 5400});
-    m().Score = 5;
+    session().Score = 5;
     sound.played.clear();
     board.Label3_Click(0);
-    EXPECT_EQ(m().Score, 0);
+    EXPECT_EQ(session().Score, 0);
     EXPECT_FALSE(screens->isLoaded("propertiesord"));
     EXPECT_EQ(sound.played, QStringList{click});
     finishHandlers();
@@ -374,7 +374,7 @@ TEST_F(ActivityBoardTest, ExitUnloadsTheBoardClearsTheScoreAndStillClicks)
 TEST_F(ActivityBoardTest, WithSoundOffNothingIsHeard)
 {
     ActivityBoard &board = open(&Screens::irreversiblelab);
-    m().SoundOn = 0;
+    settings().SoundOn = 0;
     for (int i = 0; i < 4; ++i)
         dropInTarget(board, i, i);
     board.Label3_Click(1);
@@ -452,7 +452,7 @@ TEST_F(ActivityBoardTest, ClickOrKeyPicksUpALabelAndPutsItWhereADropWould)
         EXPECT_EQ(board.Label3[2].Visible(), step.checkScore);
     }
     board.Label3_Click(2);
-    EXPECT_EQ(m().Score, 4);
+    EXPECT_EQ(session().Score, 4);
 
     // Clicked again, or Escape, the label is let go and a box then takes nothing.
     Label &magnetic = board.Label2[2];

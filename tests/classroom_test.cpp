@@ -1,5 +1,6 @@
 #include "app/classroom.h"
 #include "platform/errors.h"
+#include "quiz/questionset.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -62,7 +63,7 @@ TEST(Classroom, FreshThenRefreshedKeepsTheTeachersFiles)
 {
     QTemporaryDir home;
     const QString classroom = home.filePath("school/kelvarin");
-    prepareClassroom(content, classroom);
+    prepareClassroom(content, classroom, checkQuestionSetFile);
 
     EXPECT_EQ(bytesOf(classroom + "/multiple/track.txt"), QByteArray(" 0 \r\n"));
     EXPECT_EQ(filesIn(classroom), filesIn(content));
@@ -81,7 +82,7 @@ TEST(Classroom, FreshThenRefreshedKeepsTheTeachersFiles)
     write(classroom + "/Images/lampsm.jpg", "damaged");
     QFile::remove(classroom + "/wav/click.wav");
 
-    prepareClassroom(content, classroom);
+    prepareClassroom(content, classroom, checkQuestionSetFile);
     teachersFiles["multiple/Properties of Materials.txt.damaged"] =
         teachersFiles["multiple/Properties of Materials.txt"];
     teachersFiles["multiple/Properties of Materials.txt"] = bytesOf(content + properties);
@@ -110,7 +111,7 @@ TEST(Classroom, LinksPlantedInTheFolderAreReplacedNeverWrittenThrough)
     QTemporaryDir home;
     const QString classroom = home.filePath("kelvarin");
     const QString elsewhere = home.filePath("elsewhere");
-    prepareClassroom(content, classroom);
+    prepareClassroom(content, classroom, checkQuestionSetFile);
     QDir().mkpath(elsewhere + "/pictures");
     write(elsewhere + "/private.txt", "the user's own");
     write(elsewhere + "/pictures/lampsm.jpg", "the user's picture");
@@ -126,7 +127,7 @@ TEST(Classroom, LinksPlantedInTheFolderAreReplacedNeverWrittenThrough)
     ASSERT_EQ(::mkfifo(QFile::encodeName(classroom + "/wav/click.wav").constData(), 0644), 0);
 
     ::alarm(60); // a start that waits forever ends the test run instead
-    prepareClassroom(content, classroom);
+    prepareClassroom(content, classroom, checkQuestionSetFile);
     ::alarm(0);
     EXPECT_EQ(bytesOf(elsewhere + "/private.txt"), "the user's own");
     EXPECT_FALSE(QFileInfo::exists(elsewhere + "/made-by-a-link.txt"));
@@ -140,7 +141,8 @@ TEST(Classroom, LinksPlantedInTheFolderAreReplacedNeverWrittenThrough)
     QDir().rename(classroom + "/multiple", elsewhere + "/worksheets");
     QFile::link(elsewhere + "/worksheets", classroom + "/multiple");
     QFile::remove(elsewhere + "/worksheets/track.txt");
-    const QString refused = messageOf([&] { prepareClassroom(content, classroom); });
+    const QString refused =
+        messageOf([&] { prepareClassroom(content, classroom, checkQuestionSetFile); });
     EXPECT_TRUE(refused.contains(classroom + "/multiple") && refused.contains("symbolic link"))
         << refused.toStdString();
     EXPECT_FALSE(QFileInfo::exists(elsewhere + "/worksheets/track.txt"));
@@ -164,7 +166,8 @@ TEST(Classroom, FirstStartOnASmallDiskLeavesNoHalfFile)
         if (::mount("tmpfs", mountPoint, "tmpfs", 0, size.constData()) != 0)
             GTEST_SKIP() << "no tmpfs could be mounted here";
         const QString classroom = disk + "/kelvarin";
-        const QString failure = messageOf([&] { prepareClassroom(content, classroom); });
+        const QString failure =
+            messageOf([&] { prepareClassroom(content, classroom, checkQuestionSetFile); });
         EXPECT_TRUE(failure.isEmpty() || failure.contains("No space left on device"))
             << failure.toStdString();
         for (const auto &[path, bytes] : filesIn(classroom))
@@ -175,7 +178,8 @@ TEST(Classroom, FirstStartOnASmallDiskLeavesNoHalfFile)
         }
 
         ::mount("tmpfs", mountPoint, "tmpfs", MS_REMOUNT, "size=8m");
-        EXPECT_EQ(messageOf([&] { prepareClassroom(content, classroom); }), "");
+        EXPECT_EQ(messageOf([&] { prepareClassroom(content, classroom, checkQuestionSetFile); }),
+                  "");
         EXPECT_EQ(filesIn(classroom), installed);
         ::umount2(mountPoint, MNT_DETACH);
     }
@@ -187,7 +191,7 @@ TEST(Classroom, AFolderThatCannotBeMadeIsAFileErrorWithTheReason)
     const QString notAFolder = home.filePath("share");
     write(notAFolder, "a file where the share should be");
     try {
-        prepareClassroom(content, notAFolder + "/kelvarin");
+        prepareClassroom(content, notAFolder + "/kelvarin", checkQuestionSetFile);
         FAIL() << "prepared a classroom under a file";
     } catch (const FileError &e) {
         const QString message = QString::fromStdString(e.what());
@@ -205,12 +209,12 @@ TEST(Classroom, AFolderOrIndexSpelledInOtherLettersIsTheOneKept)
 {
     QTemporaryDir home;
     const QString classroom = home.filePath("kelvarin");
-    prepareClassroom(content, classroom);
+    prepareClassroom(content, classroom, checkQuestionSetFile);
     ASSERT_TRUE(QDir(classroom).rename("multiple", "Multiple"));
     QFile::remove(classroom + "/Multiple/track.txt");
     write(classroom + "/Multiple/TRACK.TXT", " 1 \r\nRocks\r\n");
 
-    prepareClassroom(content, classroom);
+    prepareClassroom(content, classroom, checkQuestionSetFile);
     EXPECT_FALSE(QFileInfo::exists(classroom + "/multiple"));
     EXPECT_EQ(
         QDir(classroom + "/Multiple").entryList(QDir::Files, QDir::Name),

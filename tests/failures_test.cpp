@@ -51,8 +51,8 @@ TEST_F(DamagedClassroom, AMissingMenuPictureCostsOnlyThePicture)
     EXPECT_TRUE(messageBoxes.asked.isEmpty()) << "the title screen does without its picture";
     screens->titlefrm().Command1_Click();
     clock.advance(1);
-    EXPECT_EQ(m().SoundOn, 1);
-    EXPECT_EQ(m().WorksheetCount, 1) << "the index was still read";
+    EXPECT_EQ(settings().SoundOn, 1);
+    EXPECT_EQ(worksheetList().WorksheetCount, 1) << "the index was still read";
     EXPECT_TRUE(screens->intro0().isVisible());
     EXPECT_EQ(messageBoxes.asked.size(), 1);
     EXPECT_EQ(reportsNaming("lampsm.jpg"), 1);
@@ -99,7 +99,7 @@ TEST_F(DamagedClassroom, AMissingQuizPictureStillOpensTheRightQuiz)
     openTopic(12).label3_Click(0);
     Multiple &second = screens->multiple();
     EXPECT_EQ(second.Label6->Caption(), "Changes in Materials");
-    EXPECT_EQ(second.Label2->Caption(), m().QuestionText[1]);
+    EXPECT_EQ(second.Label2->Caption(), session().QuestionText[1]);
 }
 
 TEST_F(DamagedClassroom, AMissingCandleFrameIsToldOnceAndStopsTheCandle)
@@ -112,7 +112,7 @@ TEST_F(DamagedClassroom, AMissingCandleFrameIsToldOnceAndStopsTheCandle)
     EXPECT_EQ(messageBoxes.asked.size(), 1);
     EXPECT_EQ(reportsNaming("dscn3360.jpg"), 1);
     EXPECT_FALSE(clock.isRunning(*changes.Timer1));
-    EXPECT_EQ(m().CandleFrame, 3360);
+    EXPECT_EQ(frames().CandleFrame, 3360);
     changes.label3_Click(0);
     EXPECT_TRUE(screens->multiple().isVisible()) << "the menu still works";
 }

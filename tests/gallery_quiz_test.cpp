@@ -19,14 +19,14 @@ QColor colourAt(QWidget &screen, float xTwips, float yTwips)
 class GalleryQuiz : public QuizFixture
 {
 protected:
-    GalleryQuiz() { loadQuestionSetFile(m(), "multiple\\Properties of Materials.txt"); }
+    GalleryQuiz() { loadQuestionSetFile(session(), "multiple\\Properties of Materials.txt"); }
 
     // The installed set answered, with the given questions answered with the next option.
     QString answers(std::initializer_list<int> wrong = {})
     {
         QString script;
         for (int n = 1; n <= 10; ++n) {
-            const int right = m().CorrectAnswer[n].toInt();
+            const int right = session().CorrectAnswer[n].toInt();
             script +=
                 QString::number(std::count(wrong.begin(), wrong.end(), n) ? right % 4 + 1 : right) +
                 ">";
@@ -64,7 +64,7 @@ TEST_F(GalleryQuiz, ResultsForSevenOutOfTenAndTheirReview)
     play(answers({2, 5, 10}));
     Welldone &results = screens->welldone();
     clock.advance(20);
-    ASSERT_EQ(m().Score, 7);
+    ASSERT_EQ(session().Score, 7);
     ASSERT_TRUE(saveToGallery(results, "Welldone-7of10"));
     EXPECT_EQ(colourAt(results, 300, 2000), QColor(0, 0, 0)) << "Check Wrong Answers' box";
     results.Label3_Click(0);

@@ -1,6 +1,7 @@
 #include "programfixture.h"
 
 #include "app/titlefrm.h"
+#include "menus/intro0.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -34,6 +35,7 @@ ProgramFixture::ProgramFixture()
     : stage(std::make_unique<Stage>(clock)), screens(std::make_unique<Screens>(*stage, platform))
 {
     stage->resize(1024, 768);
+    wireMainMenu(*screens);
 }
 
 ProgramFixture::~ProgramFixture()

@@ -1,11 +1,16 @@
 #pragma once
 
+#include "app/animationframes.h"
 #include "app/screens.h"
+#include "app/settings.h"
 #include "doubles/doubles.h"
 #include "doubles/fakeprinter.h"
 #include "doubles/manualclock.h"
 #include "platform/displayscale.h"
 #include "platform/stage.h"
+#include "quiz/quizsession.h"
+#include "viewers/viewerstate.h"
+#include "worksheets/worksheetlist.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -56,5 +61,9 @@ protected:
     Platform platform{sound, printer, messageBoxes, random, [this] { ++endProgramCalls; }};
     std::unique_ptr<Stage> stage;
     std::unique_ptr<Screens> screens;
-    Module1 &m() { return screens->module1(); }
+    QuizSession &session() { return screens->state<QuizSession>(); }
+    Settings &settings() { return screens->state<Settings>(); }
+    WorksheetList &worksheetList() { return screens->state<WorksheetList>(); }
+    ViewerState &viewerState() { return screens->state<ViewerState>(); }
+    AnimationFrames &frames() { return screens->state<AnimationFrames>(); }
 };

@@ -1,9 +1,9 @@
-#include "app/module1.h"
 #include "platform/errors.h"
 #include "platform/seqfile.h"
 #include "platform/units.h"
 #include "programfixture.h"
 #include "quiz/questionset.h"
+#include "quiz/quizsession.h"
 #include "tempcurrentdir.h"
 
 #include <QFileInfo>
@@ -39,8 +39,8 @@ QByteArray crlfFile(const QStringList &lines)
 
 // Checks every field of the question state against the place-named set with this prefix; with
 // `upTo` below 72 only the fields from lines 1 to upTo are expected from that set.
-void expectPlaceNamedSet(const Module1 &m, const QString &prefix, const QString &otherPrefix = {},
-                         int upTo = 72)
+void expectPlaceNamedSet(const QuizSession &m, const QString &prefix,
+                         const QString &otherPrefix = {}, int upTo = 72)
 {
     const auto from = [&](int line) { return line <= upTo ? prefix : otherPrefix; };
     EXPECT_EQ(m.CurrentSetTitle, from(1) + " title");
@@ -60,7 +60,7 @@ void expectPlaceNamedSet(const Module1 &m, const QString &prefix, const QString 
 
 // The other set's correct answers run 4, 3, 2, 1, 4, ..., so a digit left over from it is told
 // apart from the place-named set's.
-void loadOldSet(Module1 &m)
+void loadOldSet(QuizSession &m)
 {
     QStringList lines = placeNamedLines("old");
     for (int n = 1; n <= 10; ++n)
@@ -75,7 +75,7 @@ protected:
     QuestionSetFile() { TempCurrentDir::makeFolder("multiple"); }
 
     TempCurrentDir m_dir;
-    Module1 m;
+    QuizSession m;
 };
 
 TEST_F(QuestionSetFile, LoaderFillsEveryFieldInFileOrder)
@@ -298,7 +298,7 @@ const InstalledSet installedSets[] = {
     {"multiple\\Changes in Materials.txt", "Changes in Materials"},
 };
 
-QStringList answersOf(const Module1 &m, int n)
+QStringList answersOf(const QuizSession &m, int n)
 {
     return {m.AnswerA[n], m.AnswerB[n], m.AnswerC[n], m.AnswerD[n]};
 }
@@ -308,7 +308,7 @@ TEST(InstalledQuestionSets, LoadWithTenCompleteQuestionsAndSpreadAnswers)
     ClassroomFolder classroom;
     for (const InstalledSet &installed : installedSets) {
         SCOPED_TRACE(installed.title);
-        Module1 m;
+        QuizSession m;
         SeqReader file(installed.path);
         LoadQuestionSet(m, file);
         EXPECT_TRUE(file.atEnd()) << "more than 72 lines";
@@ -340,7 +340,7 @@ TEST(InstalledQuestionSets, EveryQuestionAndAnswerFitsTheQuizScreen)
     const int answerRoom = toPixels(6975) - 13 - 4;
     for (const InstalledSet &installed : installedSets) {
         SCOPED_TRACE(installed.title);
-        Module1 m;
+        QuizSession m;
         loadQuestionSetFile(m, installed.path);
         for (int n = 1; n <= 10; ++n) {
             SCOPED_TRACE(m.QuestionText[n].toStdString());

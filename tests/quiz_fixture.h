@@ -36,25 +36,23 @@ protected:
     QuizFixture()
     {
         stage->show();
-        m().SoundOn = 1;
-        m().CurrentSetTitle = "Properties of Materials";
+        settings().SoundOn = 1;
+        session().CurrentSetTitle = "Properties of Materials";
         for (int n = 1; n <= 10; ++n) {
             const auto &q = sampleSet[n - 1];
-            m().QuestionText[n] = q[0];
-            m().AnswerA[n] = q[1];
-            m().AnswerB[n] = q[2];
-            m().AnswerC[n] = q[3];
-            m().AnswerD[n] = q[4];
-            m().CorrectAnswer[n] = q[5];
+            session().QuestionText[n] = q[0];
+            session().AnswerA[n] = q[1];
+            session().AnswerB[n] = q[2];
+            session().AnswerC[n] = q[3];
+            session().AnswerD[n] = q[4];
+            session().CorrectAnswer[n] = q[5];
         }
     }
 
     Multiple &openQuiz()
     {
         Multiple &quiz = screens->multiple();
-        quiz.Picture1->LoadPicture("images\\ironbridgesm.jpg");
-        quiz.Label5->setCaption("Kelvarin");
-        quiz.show();
+        quiz.start({.heading = "Kelvarin", .picture = "images\\ironbridgesm.jpg"});
         return quiz;
     }
 

@@ -16,14 +16,14 @@ using QuizTest = QuizFixture;
 
 TEST_F(QuizTest, OpeningStartsAFreshQuizWithTheNoAnswerButtonHiddenBehindThePicture)
 {
-    m().Score = 7;
-    m().CurrentQuestion = 6;
-    m().QuestionResult[3] = 1;
+    session().Score = 7;
+    session().CurrentQuestion = 6;
+    session().QuestionResult[3] = 1;
     Multiple &quiz = openQuiz();
 
-    EXPECT_EQ(m().Score, 0);
-    EXPECT_EQ(m().ScoreOutOf, 10);
-    EXPECT_EQ(m().QuestionResult[3], 0);
+    EXPECT_EQ(session().Score, 0);
+    EXPECT_EQ(session().ScoreOutOf, 10);
+    EXPECT_EQ(session().QuestionResult[3], 0);
     EXPECT_EQ(quiz.Label6->Caption(), "Properties of Materials");
     EXPECT_EQ(quiz.Label4->Caption(), "Question 1");
     EXPECT_EQ(quiz.Option1[4].Caption(), "plastic");
@@ -101,8 +101,8 @@ TEST_F(QuizTest, WholeQuizzesScoreOnlyWhatWasChosenWhenNextWasPressed)
         openQuiz();
         play(row.script);
         EXPECT_FALSE(screens->isLoaded("multiple"));
-        EXPECT_EQ(m().Score, row.score);
-        EXPECT_EQ(m().CertificateHeading, "Kelvarin");
+        EXPECT_EQ(session().Score, row.score);
+        EXPECT_EQ(session().CertificateHeading, "Kelvarin");
         Welldone &results = screens->welldone();
         EXPECT_TRUE(results.isVisible());
         EXPECT_EQ(results.Label1->Caption(), row.message);
@@ -128,10 +128,10 @@ TEST_F(QuizTest, ACorrectAnswerFieldThatNamesNoAnswerCountsWrongWhateverIsChosen
     for (const char *field : {"5", "0", "x", "", "12"}) {
         for (const char *choice : {"", "1", "2", "3", "4"}) {
             SCOPED_TRACE(std::string("field '") + field + "', choice '" + choice + "'");
-            m().CorrectAnswer[4] = field;
+            session().CorrectAnswer[4] = field;
             openQuiz();
             ASSERT_NO_THROW(play(QString("2>1>3>%1>2>3>1>4>2>1>").arg(choice)));
-            EXPECT_EQ(m().Score, 9);
+            EXPECT_EQ(session().Score, 9);
             expectReview({" 4. What happens to chocolate when warmed?"});
             screens->welldone().Label3_Click(1);
             finishHandlers();
@@ -149,7 +149,7 @@ TEST_F(QuizTest, ChoosingTypesAKeyAndEveryButtonClicksAfterItsAction)
     play("><");
     EXPECT_EQ(sound.played, (QStringList{click, click}));
 
-    m().SoundOn = 0;
+    settings().SoundOn = 0;
     sound.played.clear();
     play("1>3<>>>>>>>>>");
     clock.advance(20);
@@ -167,8 +167,8 @@ TEST_F(QuizTest, ExitLeavesTheQuizWithoutScoring)
     EXPECT_FALSE(screens->isLoaded("multiple"));
     EXPECT_FALSE(screens->isLoaded("Welldone"));
     EXPECT_EQ(sound.played, QStringList{click});
-    EXPECT_EQ(m().QuestionResult[2], 1);
-    EXPECT_EQ(m().Score, 0);
+    EXPECT_EQ(session().QuestionResult[2], 1);
+    EXPECT_EQ(session().Score, 0);
 }
 
 TEST_F(QuizTest, PrintWorksheetPrintsTheSetUnderTheScreensHeadingAndTitle)
@@ -181,7 +181,7 @@ TEST_F(QuizTest, PrintWorksheetPrintsTheSetUnderTheScreensHeadingAndTitle)
     EXPECT_TRUE(printed.contains("Print \"Properties of Materials\""));
     EXPECT_TRUE(printed.contains("Print \"D. burning\""));
     EXPECT_EQ(messageBoxes.asked, QStringList{"Your worksheet is now printing."});
-    EXPECT_EQ(m().CurrentQuestion, 2) << "printing leaves the quiz where it was";
+    EXPECT_EQ(session().CurrentQuestion, 2) << "printing leaves the quiz where it was";
 
     printer.failOn("EndDoc");
     press(3);
@@ -202,7 +202,7 @@ TEST_F(QuizTest, HoverHighlightsTheButtonUnderThePointerOnly)
 
 TEST_F(QuizTest, LongAnswersShrinkToFitTheirLineAndShortOnesKeepTheDesignSize)
 {
-    m().AnswerB[1] = "a bar of steel that has been stroked with a strong magnet";
+    session().AnswerB[1] = "a bar of steel that has been stroked with a strong magnet";
     Multiple &quiz = openQuiz();
     EXPECT_EQ(quiz.Option1[1].font().pixelSize(), 27) << "20.25 pt, 20 twips a point, 15 a pixel";
     const OptionButton &longAnswer = quiz.Option1[2];
@@ -228,7 +228,7 @@ TEST_F(QuizTest, AQuizAnsweredWithKeysAloneScoresAsWithTheMouse)
             key(Qt::Key_0 + step.digitValue());
     }
     finishHandlers();
-    EXPECT_EQ(m().Score, 10);
+    EXPECT_EQ(session().Score, 10);
     EXPECT_EQ(screens->welldone().Label1->Caption(),
               "Excellent work. You have scored 10 out of 10.");
     // Each choice types a key, and so does each next question clearing it.

@@ -20,8 +20,8 @@ protected:
     // As an activity opens the results: the score set, the screen touched and shown unchanged.
     Welldone &openAfterActivity(int score, int outOf)
     {
-        m().Score = score;
-        m().ScoreOutOf = outOf;
+        session().Score = score;
+        session().ScoreOutOf = outOf;
         Welldone &results = screens->welldone();
         results.show();
         return results;
@@ -181,7 +181,7 @@ TEST_F(ResultsTest, TheHeadingDropsASizeOnlyWhenItLooksWideOnTheScreen)
     // A quarter of the page is 2834.5 twips: 189 pixels of the screen's 24 pt type.
     for (const auto &[heading, size] : {std::pair<QString, QString>{"Kelvarin", "36"},
                                         {"Science for Years Three to Six at Hill Top", "28"}}) {
-        m().CertificateHeading = heading;
+        session().CertificateHeading = heading;
         openAfterActivity(4, 4).Label3_Click(0);
         const QStringList printed = printer.records();
         const int at = printed.indexOf("Print \"" + heading + "\"");
@@ -211,8 +211,8 @@ TEST_F(ResultsTest, AFailureEscapingThePrintRunCancelsPrinting)
     OutOfMemorySpooler spooler;
     Platform withSpooler{sound, spooler, messageBoxes, random, [] {}};
     Screens program(*stage, withSpooler);
-    program.module1().Score = 10;
-    program.module1().ScoreOutOf = 10;
+    program.state<QuizSession>().Score = 10;
+    program.state<QuizSession>().ScoreOutOf = 10;
     ASSERT_NO_THROW(program.welldone().Label3_Click(0));
     EXPECT_EQ(messageBoxes.asked, QStringList{"Printing has been cancelled."});
     EXPECT_TRUE(spooler.records().contains("Print \"Excellent Work\"")) << "the run had begun";

@@ -1,11 +1,11 @@
 // The certificate and the worksheet printed for real: through QtPrinter and CUPS to the cups-pdf
 // queue that scripts/cups-queue.sh sets up, then read back from the PDF. Each PDF is also copied
 // into the gallery folder, so anyone can look at the page.
-#include "app/module1.h"
 #include "doubles/doubles.h"
 #include "platform/qtprinter.h"
 #include "quiz/certificateprint.h"
 #include "quiz/questionset.h"
+#include "quiz/quizsession.h"
 #include "quiz/worksheetprint.h"
 
 #include <QCoreApplication>
@@ -24,9 +24,9 @@
 namespace
 {
 
-Module1 installedQuestionSet()
+QuizSession installedQuestionSet()
 {
-    Module1 m;
+    QuizSession m;
     loadQuestionSetFile(m, QStringLiteral(KELVARIN_CONTENT_DIR) +
                                "/multiple/Properties of Materials.txt");
     return m;
@@ -74,7 +74,7 @@ TEST_F(QuizPrintOnCups, CertificateReachesTheQueueAsOnePage)
 
 TEST_F(QuizPrintOnCups, WorksheetReachesTheQueueAsOnePageWithAllTenQuestions)
 {
-    const Module1 m = installedQuestionSet();
+    const QuizSession m = installedQuestionSet();
     ASSERT_FALSE(m.QuestionText[10].isEmpty()) << "the installed question set was not found";
     const QString title = m.CurrentSetTitle + " " + token();
     {

@@ -284,7 +284,7 @@ TEST_F(RegistryTest, FirstReferenceCreatesTheScreenAndRunsItsLoadBeforeReturning
     EXPECT_TRUE(screens->isLoaded("intro0"));
     // Its load has run: styled, recoloured, sound on, index reader armed.
     EXPECT_EQ(menu.BackColor(), QColor(49, 27, 110));
-    EXPECT_EQ(m().SoundOn, 1);
+    EXPECT_EQ(settings().SoundOn, 1);
     EXPECT_TRUE(clock.isRunning(*menu.Timer1));
     EXPECT_FALSE(menu.isVisible());
     EXPECT_EQ(&screens->intro0(), &menu);

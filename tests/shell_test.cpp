@@ -64,7 +64,7 @@ TEST_F(ShellTest, StartsWithTheTitleScreenCentredInFrontOfTheBackdrop)
     EXPECT_EQ(title.Command1->Caption(), "OK");
     EXPECT_FALSE(title.Picture1->picture().isNull());
     EXPECT_EQ(title.Label4->Caption(), "Kelvarin");
-    EXPECT_EQ(m().SoundOn, 0);
+    EXPECT_EQ(settings().SoundOn, 0);
 }
 
 TEST_F(ShellTest, ExitAtStartUpEndsTheProgramWithoutAClick)
@@ -82,7 +82,7 @@ TEST_F(ShellTest, OkOpensTheMainMenuWithSoundOnAndClicks)
     EXPECT_FALSE(screens->isLoaded("Titlefrm"));
     Intro0 &menu = screens->intro0();
     EXPECT_TRUE(menu.isVisible());
-    EXPECT_EQ(m().SoundOn, 1);
+    EXPECT_EQ(settings().SoundOn, 1);
     EXPECT_TRUE(menu.Option1->Value());
     EXPECT_EQ(sound.played, QStringList{click});
 }
@@ -175,19 +175,19 @@ TEST_F(ShellTest, SoundSwitchSilencesClicksUntilTheMenuIsLoadedAgain)
 {
     Intro0 &menu = openMainMenu();
     QTest::mouseClick(menu.Option2, Qt::LeftButton, {}, QPoint(4, 8));
-    EXPECT_EQ(m().SoundOn, 0);
+    EXPECT_EQ(settings().SoundOn, 0);
     EXPECT_FALSE(menu.Option1->Value());
     sound.played.clear();
     menu.Label2_Click(3);
     EXPECT_TRUE(sound.played.isEmpty());
 
     QTest::mouseClick(menu.Option1, Qt::LeftButton, {}, QPoint(4, 8));
-    EXPECT_EQ(m().SoundOn, 1);
+    EXPECT_EQ(settings().SoundOn, 1);
     menu.Option2->setValue(true);
     screens->unload(menu);
     finishHandlers();
     Intro0 &fresh = screens->intro0();
-    EXPECT_EQ(m().SoundOn, 1);
+    EXPECT_EQ(settings().SoundOn, 1);
     EXPECT_TRUE(fresh.Option1->Value());
     EXPECT_FALSE(fresh.Option2->Value());
 }
@@ -202,13 +202,13 @@ TEST_F(ShellTest, CtrlMSwitchesSoundFromAnyScreenAndTheMenuFollows)
     QWidget *topicMenu = &screens->properties();
 
     QTest::keyClick(topicMenu, Qt::Key_M, Qt::ControlModifier);
-    EXPECT_EQ(m().SoundOn, 0);
+    EXPECT_EQ(settings().SoundOn, 0);
     EXPECT_EQ(sound.stops, 1); // a clip still sounding falls silent too
     EXPECT_TRUE(menu.Option2->Value());
     EXPECT_FALSE(menu.Option1->Value());
 
     QTest::keyClick(topicMenu, Qt::Key_M, Qt::ControlModifier);
-    EXPECT_EQ(m().SoundOn, 1);
+    EXPECT_EQ(settings().SoundOn, 1);
     EXPECT_EQ(sound.stops, 1);
     EXPECT_TRUE(menu.Option1->Value());
     EXPECT_FALSE(menu.Option2->Value());
@@ -218,26 +218,26 @@ TEST_F(ShellTest, TheIndexIsReadOnTheFirstTickOnly)
 {
     writeIndex(" 2 \r\nRocks\r\nSoils\r\n");
     Intro0 &menu = openMainMenu();
-    EXPECT_EQ(m().WorksheetCount, 0) << "read in the timer, not in the load";
+    EXPECT_EQ(worksheetList().WorksheetCount, 0) << "read in the timer, not in the load";
     clock.advance(1);
-    EXPECT_EQ(m().WorksheetCount, 2);
-    EXPECT_EQ(m().WorksheetTitles[2], "Soils");
+    EXPECT_EQ(worksheetList().WorksheetCount, 2);
+    EXPECT_EQ(worksheetList().WorksheetTitles[2], "Soils");
     EXPECT_FALSE(menu.Timer1->Enabled());
 
     writeIndex(" 1 \r\nMetals\r\n");
     clock.advance(1000);
-    EXPECT_EQ(m().WorksheetCount, 2);
+    EXPECT_EQ(worksheetList().WorksheetCount, 2);
 }
 
 TEST_F(ShellTest, AMissingIndexLeavesTheListAsItWasAndRaisesNoMessage)
 {
-    m().WorksheetCount = 1;
-    m().WorksheetTitles[1] = "Kept";
+    worksheetList().WorksheetCount = 1;
+    worksheetList().WorksheetTitles[1] = "Kept";
     classroom.remove("multiple/track.txt");
     Intro0 &menu = openMainMenu();
     clock.advance(1);
-    EXPECT_EQ(m().WorksheetCount, 1);
-    EXPECT_EQ(m().WorksheetTitles[1], "Kept");
+    EXPECT_EQ(worksheetList().WorksheetCount, 1);
+    EXPECT_EQ(worksheetList().WorksheetTitles[1], "Kept");
     EXPECT_FALSE(menu.Timer1->Enabled());
     EXPECT_TRUE(messageBoxes.asked.isEmpty());
 }

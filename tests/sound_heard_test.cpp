@@ -238,6 +238,7 @@ TEST(SoundOnPulseAudio, EveryClickOfAPupilFindingTheirWayIsHeard)
     qputenv("PULSE_SERVER", sink.serverAddress());
     sink.startRecording();
     auto program = std::make_unique<Program>();
+    wireMainMenu(program->screens);
     program->stage.showOnScreen(Stage::Size::ActualSize);
     program->stage.handlers().run([&] { program->screens.titlefrm().show(); });
     Screens &screens = program->screens;

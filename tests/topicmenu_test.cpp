@@ -48,7 +48,7 @@ TEST_F(TopicMenuTest, EachTopicHasItsTitleColourAndPicture)
     EXPECT_EQ(changes.BackColor(), QColor(2, 0, 0));
     EXPECT_TRUE(changes.pictureFile().isEmpty());
     EXPECT_EQ(changes.Image1->pictureFile(), "candle\\dscn3357.jpg");
-    EXPECT_EQ(m().CandleFrame, 3357);
+    EXPECT_EQ(frames().CandleFrame, 3357);
 
     const QStringList captions{"Multiple Choice",   "Labelling Activity", "Exit",
                                "Ordering Activity", "Key Facts",          "Teacher's Notes"};
@@ -69,7 +69,7 @@ TEST_F(TopicMenuTest, TheCandleLoopsThroughItsTwentyThreePicturesEvery75Ms)
     EXPECT_EQ(changes.Image1->pictureFile(), "candle/dscn3379.jpg");
     clock.advance(75);
     EXPECT_EQ(changes.Image1->pictureFile(), "candle/dscn3357.jpg") << "the 23rd tick";
-    EXPECT_EQ(m().CandleFrame, 3357);
+    EXPECT_EQ(frames().CandleFrame, 3357);
 }
 
 TEST_F(TopicMenuTest, TheCandleBurnsOnUnderTheQuizAndRestartsAfterExit)
@@ -78,15 +78,15 @@ TEST_F(TopicMenuTest, TheCandleBurnsOnUnderTheQuizAndRestartsAfterExit)
     changes.label3_Click(0);
     ASSERT_TRUE(screens->multiple().isVisible());
     clock.advance(150);
-    EXPECT_EQ(m().CandleFrame, 3359);
+    EXPECT_EQ(frames().CandleFrame, 3359);
 
     changes.label3_Click(2);
     finishHandlers();
     EXPECT_FALSE(screens->isLoaded("irreversible"));
     clock.advance(750);
-    EXPECT_EQ(m().CandleFrame, 3359) << "the timer stops with the menu";
+    EXPECT_EQ(frames().CandleFrame, 3359) << "the timer stops with the menu";
     TopicMenu &again = open(12);
-    EXPECT_EQ(m().CandleFrame, 3357);
+    EXPECT_EQ(frames().CandleFrame, 3357);
     clock.advance(75);
     EXPECT_EQ(again.Image1->pictureFile(), "candle/dscn3358.jpg");
 }
@@ -98,8 +98,8 @@ TEST_F(TopicMenuTest, MultipleChoiceOpensTheQuizAtQuestionOneWithTheTopicsPictur
     Multiple &quiz = screens->multiple();
     EXPECT_TRUE(quiz.isVisible());
     EXPECT_TRUE(screens->isLoaded("properties")) << "the menu stays loaded behind the quiz";
-    EXPECT_EQ(m().CurrentQuestion, 1);
-    EXPECT_EQ(m().CurrentSetTitle, "Properties of Materials");
+    EXPECT_EQ(session().CurrentQuestion, 1);
+    EXPECT_EQ(session().CurrentSetTitle, "Properties of Materials");
     EXPECT_EQ(quiz.Picture1->pictureFile(), "images\\ironbridgesm.jpg");
     EXPECT_EQ(quiz.Label5->Caption(), "Kelvarin");
     EXPECT_EQ(sound.played.last(), "wav\\click.wav");
@@ -153,11 +153,11 @@ TEST_F(TopicMenuTest, ActivitiesOpenWithTheTopicsTitle)
 TEST_F(TopicMenuTest, ExitShowsTheMainMenuAndKeepsItsSoundSetting)
 {
     TopicMenu &properties = open(3);
-    m().SoundOn = 0;
+    settings().SoundOn = 0;
     QTest::mouseClick(&properties.label3[2], Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_FALSE(screens->isLoaded("properties"));
     EXPECT_TRUE(screens->intro0().isVisible());
-    EXPECT_EQ(m().SoundOn, 0) << "the main menu was never unloaded";
+    EXPECT_EQ(settings().SoundOn, 0) << "the main menu was never unloaded";
     EXPECT_TRUE(sound.played.isEmpty());
 }
 

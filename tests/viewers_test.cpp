@@ -84,7 +84,7 @@ TEST_F(ViewerTest, TeachersNotesOpenOnTheirFirstPage)
 
 TEST_F(ViewerTest, GuidePagesThroughThreePagesAndLosesItsBoxesOnTheBareScreen)
 {
-    m().ViewerPage = 3;
+    viewerState().ViewerPage = 3;
     screens->intro0().Label2_Click(20);
     Guide &guide = screens->guide();
     const QString pages[] = {
@@ -95,9 +95,9 @@ TEST_F(ViewerTest, GuidePagesThroughThreePagesAndLosesItsBoxesOnTheBareScreen)
     EXPECT_EQ(stateOf(guide), pages[0]);
     for (const int step : {2, 2, 3, 3}) {
         guide.Label3_Click(step);
-        EXPECT_EQ(stateOf(guide), pages[m().ViewerPage - 1]);
+        EXPECT_EQ(stateOf(guide), pages[viewerState().ViewerPage - 1]);
     }
-    EXPECT_EQ(m().ViewerPage, 1);
+    EXPECT_EQ(viewerState().ViewerPage, 1);
 
     guide.Form_MouseMove({});
     for (const auto &[index, label] : guide.Label3)
@@ -178,7 +178,7 @@ TEST_F(ViewerTest, AcknowledgmentsAreOnePageWithALogoThatCarriesOnAcrossOpenings
 
 TEST_F(ViewerTest, ASetOfOnePageShowsNeitherCaptionNorPaging)
 {
-    m().ViewerPageCount = 1;
+    viewerState().ViewerPageCount = 1;
     Teacher &viewer = screens->teacher();
     EXPECT_FALSE(viewer.Label1->isVisibleTo(&viewer));
     EXPECT_FALSE(viewer.Label3[2].isVisibleTo(&viewer));

@@ -134,7 +134,7 @@ TEST_F(WizardTest, TitlesThatCantNameAFileAreRefusedBeforeAnythingIsWritten)
         EXPECT_EQ(messageBoxes.asked, QStringList{"Your worksheet has been saved."});
         EXPECT_TRUE(QFile::exists("multiple/" + QString::fromUtf8(title) + ".txt"));
     }
-    Module1 listed;
+    WorksheetList listed;
     readIndex(listed);
     EXPECT_EQ(listed.WorksheetCount, static_cast<int>(std::size(accepted)));
 }
@@ -231,17 +231,17 @@ TEST_F(WizardTest, BoxesTakeInOnlyWhatTheFilesCanStore)
 
 TEST_F(WizardTest, EditingFillsEveryBoxAndTicksNothingForAnAnswerNumberOutsideOneToFour)
 {
-    m().CurrentSetTitle = "Magnets, old";
+    session().CurrentSetTitle = "Magnets, old";
     for (int n = 1; n <= 10; ++n) {
-        m().QuestionText[n] = sampleSet[n - 1][0];
-        m().AnswerA[n] = sampleSet[n - 1][1];
-        m().AnswerB[n] = sampleSet[n - 1][2];
-        m().AnswerC[n] = sampleSet[n - 1][3];
-        m().AnswerD[n] = sampleSet[n - 1][4];
-        m().CorrectAnswer[n] = sampleSet[n - 1][5];
+        session().QuestionText[n] = sampleSet[n - 1][0];
+        session().AnswerA[n] = sampleSet[n - 1][1];
+        session().AnswerB[n] = sampleSet[n - 1][2];
+        session().AnswerC[n] = sampleSet[n - 1][3];
+        session().AnswerD[n] = sampleSet[n - 1][4];
+        session().CorrectAnswer[n] = sampleSet[n - 1][5];
     }
-    m().CorrectAnswer[3] = "7";
-    m().CorrectAnswer[4] = " 4 ";
+    session().CorrectAnswer[3] = "7";
+    session().CorrectAnswer[4] = " 4 ";
     Wizard &wizard = screens->wizard();
     wizard.editworksheet("Magnets");
     EXPECT_TRUE(wizard.isVisible());

@@ -1,7 +1,7 @@
-#include "app/module1.h"
 #include "platform/errors.h"
 #include "tempcurrentdir.h"
 #include "worksheets/worksheetindex.h"
+#include "worksheets/worksheetlist.h"
 
 #include <QProcess>
 #include <gtest/gtest.h>
@@ -18,7 +18,7 @@ protected:
     static void setIndex(const QByteArray &bytes) { TempCurrentDir::writeFile(trackFile, bytes); }
     static QByteArray indexBytes() { return TempCurrentDir::readFile(trackFile); }
 
-    static QStringList listed(const Module1 &m)
+    static QStringList listed(const WorksheetList &m)
     {
         QStringList titles;
         for (int i = 1; i <= m.WorksheetCount; ++i)
@@ -27,13 +27,13 @@ protected:
     }
     static QStringList readBack()
     {
-        Module1 fresh;
+        WorksheetList fresh;
         readIndex(fresh);
         return listed(fresh);
     }
 
     TempCurrentDir m_dir;
-    Module1 m;
+    WorksheetList m;
 };
 
 TEST_F(WorksheetIndex, AddingAListedTitleLeavesTheFileByteForByte)
@@ -79,7 +79,7 @@ TEST_F(WorksheetIndex, OlderIndexesReadATitleALineAndAreWrittenBackQuoted)
         SCOPED_TRACE(row.file.toStdString());
         setIndex(row.file);
         EXPECT_EQ(readBack(), row.titles);
-        Module1 catalogue;
+        WorksheetList catalogue;
         readIndexSkippingFailures(catalogue);
         EXPECT_EQ(listed(catalogue), row.titles);
         EXPECT_FALSE(indexIsDamaged());
@@ -255,7 +255,7 @@ TEST_F(WorksheetIndex, RebuildingKeepsTheOldIndexAndListsEveryWorksheetFile)
 // A failed reading never leaves entries in the list that the file doesn't hold.
 TEST_F(WorksheetIndex, ReadingsNeverLeavePhantomEntries)
 {
-    const auto withList = [](Module1 &state) {
+    const auto withList = [](WorksheetList &state) {
         state.WorksheetCount = 2;
         state.WorksheetTitles[1] = "old1";
         state.WorksheetTitles[2] = "old2";

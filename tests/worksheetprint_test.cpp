@@ -1,8 +1,8 @@
 // The paper worksheet as a print run, operation by operation, on the recording printer.
-#include "app/module1.h"
 #include "doubles/doubles.h"
 #include "doubles/fakeprinter.h"
 #include "platform/printerfont.h"
+#include "quiz/quizsession.h"
 #include "quiz/worksheetprint.h"
 
 #include <gtest/gtest.h>
@@ -32,9 +32,9 @@ QString blanks(int count)
     return QString(count, ' ');
 }
 
-Module1 questionSet()
+QuizSession questionSet()
 {
-    Module1 m;
+    QuizSession m;
     for (int n = 1; n <= 10; ++n) {
         m.QuestionText[n] = QString("Which material is number %1?").arg(n);
         m.AnswerA[n] = QString("Wood %1").arg(n);
@@ -75,7 +75,7 @@ QStringList expectedHead(const QString &heading, const QString &title)
             "FontSize 12"};
 }
 
-QStringList expectedRun(const QString &heading, const QString &title, const Module1 &m)
+QStringList expectedRun(const QString &heading, const QString &title, const QuizSession &m)
 {
     QStringList run = expectedHead(heading, title);
     for (int n = 1; n <= 10; ++n)
@@ -94,7 +94,7 @@ protected:
 
     FakePrinter printer;
     ScriptedMessageBoxes boxes;
-    Module1 m = questionSet();
+    QuizSession m = questionSet();
 };
 
 // Fails measuring with something other than a printer fault.

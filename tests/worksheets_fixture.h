@@ -21,7 +21,7 @@ protected:
     WorksheetsFixture()
     {
         stage->show();
-        m().SoundOn = 1;
+        settings().SoundOn = 1;
     }
 
     // The wizard showing the sample set of the quiz tests under this title, the right answers

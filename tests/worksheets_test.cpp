@@ -1,7 +1,6 @@
 // The Worksheets Catalogue with the main menu and the wizard: a worksheet written, listed, run,
 // edited and deleted; paging through the index; worksheets whose files are gone or damaged.
 #include "app/titlefrm.h"
-#include "platform/image.h"
 #include "platform/optionbutton.h"
 #include "quiz/questionset.h"
 #include "worksheets_fixture.h"
@@ -54,8 +53,9 @@ TEST_F(CatalogueTest, AWorksheetIsWrittenListedRunEditedAndDeletedWithItsFileKep
     EXPECT_EQ(quiz.Label5->Caption(), "Kelvarin");
     EXPECT_EQ(quiz.Label6->Caption(), "Magnets");
     EXPECT_EQ(quiz.Label2->Caption(), sampleSet[0][0]);
-    EXPECT_EQ(quiz.Picture1->pictureFile(), screens->intro0().Image1->pictureFile());
-    EXPECT_FALSE(screens->intro0().isVisible()) << "the main menu is made unseen";
+    EXPECT_EQ(quiz.Picture1->pictureFile(), "Images\\lampsm.jpg") << "the main menu's picture";
+    EXPECT_FALSE(screens->isLoaded("intro0")) << "no main menu is made behind the catalogue";
+    EXPECT_EQ(settings().SoundOn, 0) << "the sound stays off as the teacher left it";
     for (QChar step : QString(allRight)) {
         if (step == '>')
             click(screens->multiple().Label3[1]);
@@ -64,7 +64,7 @@ TEST_F(CatalogueTest, AWorksheetIsWrittenListedRunEditedAndDeletedWithItsFileKep
                               {8, 16});
     }
     finishHandlers();
-    EXPECT_EQ(m().Score, 10);
+    EXPECT_EQ(session().Score, 10);
     click(screens->welldone().Label3[1]);
     finishHandlers();
     EXPECT_TRUE(catalogue.isVisible()) << "the results' Exit uncovers the catalogue";
@@ -102,7 +102,7 @@ TEST_F(CatalogueTest, AWorksheetIsWrittenListedRunEditedAndDeletedWithItsFileKep
     EXPECT_FALSE(screens->isLoaded("worksheets"));
     EXPECT_TRUE(screens->intro0().isVisible());
     EXPECT_TRUE(screens->intro0().Option1->Value()) << "a fresh menu has sound on";
-    EXPECT_EQ(m().SoundOn, 1);
+    EXPECT_EQ(settings().SoundOn, 1);
 }
 
 TEST_F(CatalogueTest, PagesOfTwentyFourWithNextPageUntilTheLastPage)
@@ -156,7 +156,7 @@ TEST_F(CatalogueTest, DeletingMovesTheLaterTitlesUpAndLeavesThePageButtonsAlone)
     EXPECT_EQ(visibleSlots(), QStringList{}) << "the emptied last page stays";
     EXPECT_TRUE(catalogue.Label3[0].Visible());
     EXPECT_EQ(catalogue.Label4->Caption(), "Page 2");
-    Module1 listed;
+    WorksheetList listed;
     readIndex(listed);
     EXPECT_EQ(listed.WorksheetCount, 24);
     EXPECT_EQ(listed.WorksheetTitles[24], "Worksheet 25");

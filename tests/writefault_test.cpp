@@ -1,8 +1,8 @@
-#include "app/module1.h"
 #include "platform/errors.h"
 #include "quiz/questionset.h"
 #include "tempcurrentdir.h"
 #include "worksheets/worksheetindex.h"
+#include "worksheets/worksheetlist.h"
 
 #include <QFile>
 #include <csignal>
@@ -69,13 +69,13 @@ std::vector<Save> saves()
         {"adding to the index", "multiple/track.txt", longIndex(titles),
          longIndex(titles + QByteArrayList{"Water"}),
          [] {
-             Module1 m;
+             WorksheetList m;
              addEntry(m, "Water");
          }},
         {"removing from the index", "multiple/track.txt", longIndex(titles),
          longIndex(titles.mid(1)),
          [] {
-             Module1 m;
+             WorksheetList m;
              m.SelectedWorksheet = "Rocks";
              removeEntry(m);
          }},

@@ -8,6 +8,7 @@
 #include "platform/handleredge.h"
 #include "platform/image.h"
 #include "platform/label.h"
+#include "quiz/quizsession.h"
 #include "quiz/welldone.h"
 
 #include <QFontMetricsF>
@@ -147,9 +148,15 @@ Label &ActivityBoard::fixedText(const QString &name, int index) const
 void ActivityBoard::Form_Load()
 {
     ApplyScreenStyle(*this);
-    m_screens.module1().ScoreOutOf = count();
+    m_screens.state<QuizSession>().ScoreOutOf = count();
     loadPictures();
     setUpBoard();
+}
+
+void ActivityBoard::open(const QString &title)
+{
+    Label6->setCaption(title);
+    show();
 }
 
 void ActivityBoard::loadPictures()
@@ -161,7 +168,7 @@ void ActivityBoard::loadPictures()
 
 void ActivityBoard::setUpBoard()
 {
-    m_screens.module1().ScoreOutOf = count();
+    m_screens.state<QuizSession>().ScoreOutOf = count();
     for (int i = 0; i < count(); ++i) {
         Label4[i].setHeight(Label2[i].Height());
         if (!m_data.homeBoxWidth)
@@ -298,7 +305,7 @@ void ActivityBoard::showCheckScoreWhenComplete()
 void ActivityBoard::Label3_Click(int index)
 {
     letGo();
-    m_screens.module1().Score = 0;
+    m_screens.state<QuizSession>().Score = 0;
     switch (index) {
     case ExitButton:
         m_screens.unload(*this);
@@ -327,9 +334,9 @@ void ActivityBoard::startAgain()
 
 void ActivityBoard::checkScore()
 {
-    m_screens.module1().Score = labelsInOwnTarget(labelCorners(), placesOf(Label1));
+    m_screens.state<QuizSession>().Score = labelsInOwnTarget(labelCorners(), placesOf(Label1));
     // The board stays loaded beneath the results, labels where they are.
-    m_screens.welldone().show();
+    m_screens.welldone().showActivityResult();
 }
 
 void ActivityBoard::Label3_MouseMove(int index)

@@ -26,6 +26,8 @@ public:
     enum Label3Button { ExitButton = 0, StartAgainButton = 1, CheckScoreButton = 2 };
 
     void Form_Load() override;
+    // Shows the board under the title of the topic it belongs to.
+    void open(const QString &title);
     void Form_MouseMove(const MouseArgs &args) override;
     void Label2_MouseMove(int index, const MouseArgs &args);
     void Label2_MouseUp(int index, const MouseArgs &args);

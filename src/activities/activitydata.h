@@ -35,7 +35,7 @@ struct FixedText {
 
 // Everything that tells one activity board from another.
 struct ActivityData {
-    LabelDesign title; // Label6; the topic menu writes its caption
+    LabelDesign title; // Label6; the board is opened under its topic's title
     std::vector<FixedText> texts;
     std::vector<PictureDesign> pictures; // Image1, loaded at each opening
     float labelWidth = 0;                // movable labels and target boxes share one size

@@ -1,11 +1,9 @@
 #include "app/classroom.h"
 
-#include "app/module1.h"
 #include "platform/contentpath.h"
 #include "platform/errors.h"
 #include "platform/fileaside.h"
 #include "platform/filebytes.h"
-#include "quiz/questionset.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -121,11 +119,10 @@ bool isTopicSet(const QString &relative)
            QFileInfo(relative).fileName().compare("track.txt", Qt::CaseInsensitive) != 0;
 }
 
-bool canBeRead(const QString &questionSet)
+bool canBeRead(const QString &questionSet, const QuestionSetCheck &check)
 {
     try {
-        Module1 scratch;
-        loadQuestionSetFile(scratch, questionSet);
+        check(questionSet);
         return true;
     } catch (const FileError &e) {
         qCWarning(lcClassroom) << "a topic's question set is damaged:" << e.what();
@@ -152,7 +149,8 @@ QString defaultClassroomFolder()
     return data + "/kelvarin";
 }
 
-void prepareClassroom(const QString &installedContent, const QString &classroom)
+void prepareClassroom(const QString &installedContent, const QString &classroom,
+                      const QuestionSetCheck &checkQuestionSet)
 {
     const QDir from(installedContent);
     if (!from.exists())
@@ -174,7 +172,7 @@ void prepareClassroom(const QString &installedContent, const QString &classroom)
         if (teachersKeep(relative)) {
             if (!QFileInfo::exists(target))
                 addFile(classroom, relative, readAll(source));
-            else if (isTopicSet(installed) && !canBeRead(target))
+            else if (isTopicSet(installed) && !canBeRead(target, checkQuestionSet))
                 restoreTopicSet(classroom, relative, readAll(source));
             continue;
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 // The classroom folder is the program's working directory: the installed pictures, pages and
 // sounds, and in multiple/ the worksheets teachers write and their index. Several machines and
@@ -9,13 +10,17 @@
 // ${XDG_DATA_HOME:-~/.local/share}/kelvarin
 QString defaultClassroomFolder();
 
+// Reads a question set as the quiz does; throws FileError when it can't be read whole.
+using QuestionSetCheck = std::function<void(const QString &path)>;
+
 // Makes the folder when it is missing and brings the installed content into it. A file outside
 // multiple/ is added, or replaced when its bytes differ from the installed one; in multiple/ a
 // file is only ever added, so the teachers' worksheets and the index stay theirs, except that a
-// topic's own question set the loader can't read is restored, the damaged one kept beside it
-// with ".damaged" added to its name. Every file is written aside, synced and renamed into place
-// whole, so a machine starting at the same moment never reads half a picture and a full disk
+// topic's own question set that checkQuestionSet can't read is restored, the damaged one kept
+// beside it with ".damaged" added to its name. Every file is written aside, synced and renamed into
+// place whole, so a machine starting at the same moment never reads half a picture and a full disk
 // leaves no half file. No symbolic link in the folder is written through: a link in place of a
 // content file or folder is replaced, a linked multiple/ refused. Throws FileError naming the
 // folder or file and the system's reason, also when the folder can be read but not written.
-void prepareClassroom(const QString &installedContent, const QString &classroom);
+void prepareClassroom(const QString &installedContent, const QString &classroom,
+                      const QuestionSetCheck &checkQuestionSet);

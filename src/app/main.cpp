@@ -1,8 +1,10 @@
 #include "app/classroom.h"
 #include "app/program.h"
 #include "app/titlefrm.h"
+#include "menus/intro0.h"
 #include "platform/accessible.h"
 #include "platform/errors.h"
+#include "quiz/questionset.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -123,7 +125,7 @@ int main(int argc, char **argv)
     QDir().mkpath(QFileInfo(classroom).path());
     letTheGroupShare();
     try {
-        prepareClassroom(installedContentFolder(), classroom);
+        prepareClassroom(installedContentFolder(), classroom, checkQuestionSetFile);
     } catch (const FileError &e) {
         reportCannotStart(classroom, QString::fromStdString(e.what()));
         return 1;
@@ -135,6 +137,7 @@ int main(int argc, char **argv)
 
     installControlAccessibility();
     Program program;
+    wireMainMenu(program.screens);
     program.stage.showOnScreen(options.size);
     program.stage.handlers().run([&] { program.screens.titlefrm().show(); });
     return app->exec();

@@ -5,6 +5,7 @@
 #include "platform/stage.h"
 
 #include <QShortcut>
+#include <stdexcept>
 
 Screens::Screens(Stage &stage, Platform &platform) : m_stage(stage), m_platform(platform)
 {
@@ -15,6 +16,13 @@ Screens::Screens(Stage &stage, Platform &platform) : m_stage(stage), m_platform(
 }
 
 Screens::~Screens() = default;
+
+void Screens::showMainMenu()
+{
+    if (!m_showMainMenu)
+        throw std::logic_error("the registry was not told how to show the main menu");
+    m_showMainMenu();
+}
 
 void Screens::unload(Form &screen)
 {

@@ -1,12 +1,13 @@
 #pragma once
 
-#include "app/module1.h"
 #include "platform/form.h"
 #include "platform/platform.h"
 
 #include <QString>
+#include <functional>
 #include <map>
 #include <memory>
+#include <typeindex>
 
 class QShortcut;
 
@@ -57,7 +58,25 @@ public:
     void unload(Form &screen);
     bool isLoaded(const QString &name) const { return m_loaded.count(name) != 0; }
 
-    Module1 &module1() { return m_module1; }
+    // The state the screens share, one object of each kind (the quiz session, the worksheet list,
+    // the settings...), made empty on first use and kept as long as the registry, across the
+    // screens that come and go.
+    template <class State> State &state()
+    {
+        std::shared_ptr<void> &held = m_states[std::type_index(typeid(State))];
+        if (!held)
+            held = std::make_shared<State>();
+        return *static_cast<State *>(held.get());
+    }
+
+    // The main menu, where the title screen's OK leads. The screens below the menus can't name
+    // it, so the program tells the registry at start-up how to show it.
+    void setMainMenu(std::function<void()> showMainMenu)
+    {
+        m_showMainMenu = std::move(showMainMenu);
+    }
+    void showMainMenu();
+
     Platform &platform() { return m_platform; }
     Stage &stage() { return m_stage; }
 
@@ -85,7 +104,8 @@ public:
 private:
     Stage &m_stage;
     Platform &m_platform;
-    Module1 m_module1;
+    std::map<std::type_index, std::shared_ptr<void>> m_states;
+    std::function<void()> m_showMainMenu;
     std::map<QString, Form *> m_loaded;
     std::unique_ptr<QShortcut> m_switchSound; // Ctrl+M on any screen of the stage
 };

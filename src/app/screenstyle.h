@@ -12,6 +12,10 @@ class Form;
 // "Kelvarin", 12000 x 9000 twips centred on the display.
 void ApplyScreenStyle(Form &screen);
 
+// The main menu's heading and picture, which a worksheet's quiz shows too.
+inline const QString MainMenuHeading = QStringLiteral("Kelvarin");
+inline const QString MainMenuPicture = QStringLiteral("Images\\lampsm.jpg");
+
 // A button as the screens draw them: yellow bold Tahoma on a black box, centred. The quiz,
 // results, activity and worksheet screens' buttons have a single-line border; the menus' and
 // viewers' entries have none.

@@ -1,10 +1,10 @@
 #include "app/titlefrm.h"
 
+#include "app/animationframes.h"
 #include "app/grey.h"
 #include "app/screens.h"
 #include "app/screenstyle.h"
 #include "app/sounds.h"
-#include "menus/intro0.h"
 #include "platform/commandbutton.h"
 #include "platform/frame.h"
 #include "platform/label.h"
@@ -69,7 +69,7 @@ void Titlefrm::Form_Load()
     try {
         setTop(stage().displayHeight() / 2 - Height() / 2);
         setLeft(stage().displayWidth() / 2 - Width() / 2);
-        m_screens.module1().CandleFrame = 0;
+        m_screens.state<AnimationFrames>().CandleFrame = 0;
         m_screens.grey().show();
         Picture1->LoadPicture("images\\lampsm.jpg");
     } catch (const std::exception &error) {
@@ -82,9 +82,15 @@ void Titlefrm::Form_Load()
 
 void Titlefrm::Command1_Click()
 {
-    m_screens.intro0().show();
+    m_screens.showMainMenu();
     m_screens.unload(*this);
     playClick(m_screens);
+}
+
+void Titlefrm::showAsExitScreen()
+{
+    Command1->setCaption("Cancel");
+    show();
 }
 
 void Titlefrm::Command2_Click()

@@ -17,6 +17,8 @@ public:
     explicit Titlefrm(Screens &screens);
 
     void Form_Load() override;
+    // Over the main menu, asking whether to end the program: OK reads "Cancel" and goes back.
+    void showAsExitScreen();
     void Command1_Click();
     void Command2_Click();
 

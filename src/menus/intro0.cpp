@@ -2,20 +2,20 @@
 
 #include "app/screens.h"
 #include "app/screenstyle.h"
+#include "app/settings.h"
 #include "app/sounds.h"
 #include "app/titlefrm.h"
 #include "menus/topicmenu.h"
-#include "platform/commandbutton.h"
 #include "platform/handleredge.h"
 #include "platform/image.h"
 #include "platform/label.h"
 #include "platform/optionbutton.h"
-#include "platform/picturebox.h"
 #include "platform/timer.h"
 #include "viewers/guide.h"
 #include "viewers/teacher.h"
 #include "worksheets/wizard.h"
 #include "worksheets/worksheetindex.h"
+#include "worksheets/worksheetlist.h"
 #include "worksheets/worksheets.h"
 
 #include <QLoggingCategory>
@@ -84,7 +84,7 @@ OptionButton *makeSoundOption(QWidget *container, const QString &caption, TwipsR
 
 Intro0::Intro0(Screens &screens) : Form(screens.stage()), m_screens(screens)
 {
-    Label1 = makeLabel(this, caption("Kelvarin", {0, 120, 12000, 900}, 32.25f, true));
+    Label1 = makeLabel(this, caption(MainMenuHeading, {0, 120, 12000, 900}, 32.25f, true));
     Image1 = new Image(this);
     Image1->setStretch(true);
     Image1->setPlace({6960, 1680, 4860, 3660});
@@ -99,6 +99,7 @@ Intro0::Intro0(Screens &screens) : Form(screens.stage()), m_screens(screens)
     Option1->onClick = [this] { Option1_Click(); };
     Option2->onClick = [this] { Option2_Click(); };
     Timer1->onTimer = [this] { Timer1_Timer(); };
+    connect(&screens.state<Settings>(), &Settings::soundSwitched, this, &Intro0::followSoundSwitch);
 }
 
 void Intro0::makeEntries()
@@ -119,18 +120,18 @@ void Intro0::makeEntries()
 void Intro0::Form_Load()
 {
     ApplyScreenStyle(*this);
-    carryOn(*this, [this] { Image1->LoadPicture("Images\\lampsm.jpg"); });
+    carryOn(*this, [this] { Image1->LoadPicture(MainMenuPicture); });
     Option1->setBackColor(Colour::purple);
     Option2->setBackColor(Colour::purple);
     setBackColor(Colour::purple);
-    m_screens.module1().SoundOn = 1;
+    m_screens.state<Settings>().SoundOn = 1;
     Timer1->setEnabled(true);
 }
 
 void Intro0::Timer1_Timer()
 {
     try {
-        readIndex(m_screens.module1());
+        readIndex(m_screens.state<WorksheetList>());
     } catch (const std::exception &error) {
         // A missing or damaged index leaves the worksheet list as it was; the menu works on.
         qCWarning(lcMenus) << "worksheet index not read:" << error.what();
@@ -140,11 +141,17 @@ void Intro0::Timer1_Timer()
 
 void Intro0::Option1_Click()
 {
-    m_screens.module1().SoundOn = 1;
+    m_screens.state<Settings>().SoundOn = 1;
 }
 void Intro0::Option2_Click()
 {
-    m_screens.module1().SoundOn = 0;
+    m_screens.state<Settings>().SoundOn = 0;
+}
+
+// The buttons set the same value through their click handlers.
+void Intro0::followSoundSwitch()
+{
+    (m_screens.state<Settings>().SoundOn == 1 ? Option1 : Option2)->setValue(true);
 }
 
 void Intro0::Label2_MouseMove(int index)
@@ -166,12 +173,9 @@ void Intro0::Label2_Click(int index)
     case ChangesInMaterials:
         m_screens.irreversible().show();
         break;
-    case ExitProgram: {
-        Titlefrm &exitScreen = m_screens.titlefrm();
-        exitScreen.Command1->setCaption("Cancel");
-        exitScreen.show();
+    case ExitProgram:
+        m_screens.titlefrm().showAsExitScreen();
         break;
-    }
     case MultipleChoiceWizard:
         m_screens.wizard().show();
         break;
@@ -180,10 +184,10 @@ void Intro0::Label2_Click(int index)
         m_screens.unload(*this);
         break;
     case Acknowledgments:
-        openAcknowledgments();
+        m_screens.teacher().openAcknowledgments();
         break;
     case TeachersGuide:
-        openGuide();
+        m_screens.guide().open();
         break;
     default:
         // The greyed and hidden entries can't be clicked.
@@ -192,28 +196,9 @@ void Intro0::Label2_Click(int index)
     playClick(m_screens);
 }
 
-// The page viewer as a single page: no caption, no paging, the logo animated beside it.
-void Intro0::openAcknowledgments()
+void wireMainMenu(Screens &screens)
 {
-    Teacher &viewer = m_screens.teacher();
-    viewer.Label1->hide();
-    viewer.Label3[Teacher::NextPage].hide();
-    viewer.Label3[Teacher::PreviousPage].hide();
-    carryOn(viewer, [&] { viewer.Image1->LoadPicture("wmf\\acknowledgments.wmf"); });
-    carryOn(viewer, [&] { viewer.Picture2->LoadPicture("logo\\orrowby2.bmp"); });
-    viewer.loadPrintCopy("wmf2\\acknowledgments.wmf");
-    viewer.setBackColor(Colour::viewerBlue);
-    viewer.Timer1->setEnabled(true);
-    viewer.show();
-}
-
-void Intro0::openGuide()
-{
-    Guide &guide = m_screens.guide();
-    carryOn(guide, [&] { guide.Image1->LoadPicture("wmf\\guide1.wmf"); });
-    guide.loadPrintCopy("wmf2\\guide1.wmf");
-    m_screens.module1().ViewerPage = 1;
-    guide.show();
+    screens.setMainMenu([&screens] { screens.intro0().show(); });
 }
 
 Intro0 &Screens::intro0()

@@ -46,7 +46,9 @@ public:
 
 private:
     void makeEntries();
-    void openAcknowledgments();
-    void openGuide();
+    void followSoundSwitch();
     Screens &m_screens;
 };
+
+// Tells the registry that this is the main menu, where the title screen's OK leads.
+void wireMainMenu(Screens &screens);

@@ -1,6 +1,7 @@
 #include "menus/topicmenu.h"
 
 #include "activities/activityboard.h"
+#include "app/animationframes.h"
 #include "app/screens.h"
 #include "app/screenstyle.h"
 #include "app/sounds.h"
@@ -9,10 +10,10 @@
 #include "platform/image.h"
 #include "platform/label.h"
 #include "platform/messageboxes.h"
-#include "platform/picturebox.h"
 #include "platform/timer.h"
 #include "quiz/multiple.h"
 #include "quiz/questionset.h"
+#include "quiz/quizsession.h"
 #include "viewers/teacher.h"
 
 #include <QLoggingCategory>
@@ -62,14 +63,14 @@ void TopicMenu::Form_Load()
         carryOn(*this, [this] { LoadPicture(m_topic.backgroundPicture); });
     if (m_topic.candle) {
         carryOn(*this, [this] { Image1->LoadPicture("candle\\dscn3357.jpg"); });
-        m_screens.module1().CandleFrame = firstCandle;
+        m_screens.state<AnimationFrames>().CandleFrame = firstCandle;
         Timer1->setEnabled(true);
     }
 }
 
 void TopicMenu::Timer1_Timer()
 {
-    int &frame = m_screens.module1().CandleFrame;
+    int &frame = m_screens.state<AnimationFrames>().CandleFrame;
     frame += 1;
     if (frame == pastLastCandle)
         frame = firstCandle;
@@ -117,7 +118,7 @@ void TopicMenu::label3_Click(int index)
 void TopicMenu::startQuiz()
 {
     try {
-        loadQuestionSetFile(m_screens.module1(), m_topic.questionSet);
+        loadQuestionSetFile(m_screens.state<QuizSession>(), m_topic.questionSet);
     } catch (const FileError &error) {
         // The menu stays as it is, so the pupil can choose something else.
         qCWarning(lcMenus) << error.what();
@@ -126,30 +127,19 @@ void TopicMenu::startQuiz()
             " are missing or incomplete, so the quiz cannot start. Please ask your teacher.");
         return;
     }
-    Multiple &quiz = m_screens.multiple();
-    // The quiz works without its picture, and must never be left loaded but unshown.
-    carryOn(quiz, [&] { quiz.Picture1->LoadPicture(m_topic.quizPicture); });
-    quiz.Label5->setCaption("Kelvarin");
-    quiz.show();
+    m_screens.multiple().start(
+        {.heading = QStringLiteral("Kelvarin"), .picture = m_topic.quizPicture});
 }
 
 // Both page sets have two pages; the viewer finds the second by its name.
 void TopicMenu::openPages(const QString &setName)
 {
-    Module1 &m = m_screens.module1();
-    m.ViewerPageCount = 2;
-    m.PageSetName = setName;
-    Teacher &viewer = m_screens.teacher();
-    carryOn(viewer, [&] { viewer.Image1->LoadPicture("wmf\\" + setName + "a.wmf"); });
-    viewer.loadPrintCopy("wmf2\\" + setName + "a.wmf");
-    viewer.show();
+    m_screens.teacher().openPageSet(setName, 2);
 }
 
 void TopicMenu::openActivity(ActivityBoard &(Screens::*activity)())
 {
-    ActivityBoard &board = (m_screens.*activity)();
-    board.Label6->setCaption(Label1->Caption());
-    board.show();
+    (m_screens.*activity)().open(Label1->Caption());
 }
 
 TopicMenu &Screens::properties()

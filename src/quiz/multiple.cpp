@@ -3,10 +3,12 @@
 #include "app/screens.h"
 #include "app/screenstyle.h"
 #include "app/sounds.h"
+#include "platform/handleredge.h"
 #include "platform/label.h"
 #include "platform/optionbutton.h"
 #include "platform/picturebox.h"
 #include "quiz/quizrules.h"
+#include "quiz/quizsession.h"
 #include "quiz/welldone.h"
 #include "quiz/worksheetprint.h"
 #include "quiz/wrong.h"
@@ -85,7 +87,7 @@ void Multiple::makeAnswers()
 void Multiple::Form_Load()
 {
     ApplyScreenStyle(*this);
-    Module1 &m = m_screens.module1();
+    QuizSession &m = m_screens.state<QuizSession>();
     m.Score = 0;
     m.ScoreOutOf = 10;
     m.CurrentQuestion = 1;
@@ -99,9 +101,17 @@ void Multiple::Form_Load()
     showquest();
 }
 
+void Multiple::start(const QuizSetup &setup)
+{
+    // The quiz works without its picture, and must never be left loaded but unshown.
+    carryOn(*this, [&] { Picture1->LoadPicture(setup.picture); });
+    Label5->setCaption(setup.heading);
+    show();
+}
+
 void Multiple::showquest()
 {
-    const Module1 &m = m_screens.module1();
+    const QuizSession &m = m_screens.state<QuizSession>();
     const int question = m.CurrentQuestion;
     Option1[NoAnswer].setValue(true);
     Label3[PreviousQuestion].show();
@@ -133,7 +143,7 @@ void Multiple::Option1_Click(int)
 
 void Multiple::Label3_Click(int index)
 {
-    Module1 &m = m_screens.module1();
+    QuizSession &m = m_screens.state<QuizSession>();
     switch (index) {
     case PreviousQuestion:
         --m.CurrentQuestion;
@@ -159,7 +169,7 @@ void Multiple::Label3_Click(int index)
 
 void Multiple::recordAnswer()
 {
-    Module1 &m = m_screens.module1();
+    QuizSession &m = m_screens.state<QuizSession>();
     int chosen = NoAnswer;
     for (int index = 1; index < NoAnswer; ++index) {
         if (Option1[index].Value())
@@ -172,35 +182,20 @@ void Multiple::recordAnswer()
 void Multiple::scoreQuiz()
 {
     fillReview();
-    Module1 &m = m_screens.module1();
+    QuizSession &m = m_screens.state<QuizSession>();
     m.CertificateHeading = Label5->Caption();
-    m_screens.wrong().Label6->setCaption(Label6->Caption());
-    handOverToResults();
+    // The results screen words its message from the final score as it loads.
+    m_screens.welldone().showQuizResult();
+    m_screens.unload(*this);
 }
 
+// Touching the review makes it, hidden, even when there is nothing wrong to list.
 void Multiple::fillReview()
 {
-    Module1 &m = m_screens.module1();
-    // Touching the review makes it, hidden, even when there is nothing wrong to list.
-    Wrong &review = m_screens.wrong();
+    QuizSession &m = m_screens.state<QuizSession>();
     const QuizScore score = scoreAnswers(m.QuestionResult);
-    for (int line = 0; line < score.wrong.size(); ++line) {
-        const int question = score.wrong.at(line);
-        review.Label2[line].setCaption(reviewLine(question, m.QuestionText[question]));
-        review.Label2[line].show();
-    }
+    m_screens.wrong().listWrongAnswers(Label6->Caption(), reviewLines(score, m.QuestionText));
     m.Score = score.right;
-}
-
-void Multiple::handOverToResults()
-{
-    // The results screen words its message from the final score as it loads.
-    Welldone &results = m_screens.welldone();
-    results.Label6->hide();
-    results.Label5->show();
-    results.Label3[Welldone::PrintOrReview].show();
-    results.show();
-    m_screens.unload(*this);
 }
 
 void Multiple::keyPressEvent(QKeyEvent *event)
@@ -230,7 +225,7 @@ void Multiple::Printpage()
 {
     Platform &platform = m_screens.platform();
     printWorksheet(platform.printer, platform.messageBoxes, Label5->Caption(), Label6->Caption(),
-                   m_screens.module1());
+                   m_screens.state<QuizSession>());
 }
 
 Multiple &Screens::multiple()

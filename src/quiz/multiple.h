@@ -3,10 +3,19 @@
 #include "platform/controlarray.h"
 #include "platform/form.h"
 
+#include <QString>
+
 class Label;
 class OptionButton;
 class PictureBox;
 class Screens;
+
+// What a quiz shows beside the question set in hand: the topic's or worksheet's name and a
+// small picture.
+struct QuizSetup {
+    QString heading;
+    QString picture;
+};
 
 // The multiple-choice quiz: the ten questions of the loaded set one at a time, each with four
 // answers. Next records whether the chosen answer is right; after the tenth question the quiz
@@ -20,6 +29,8 @@ public:
     enum Label3Button { PreviousQuestion = 0, NextQuestion = 1, Exit = 2, PrintWorksheet = 3 };
 
     void Form_Load() override;
+    // Shows the quiz on the question set the session holds, from its first question.
+    void start(const QuizSetup &setup);
     void Form_MouseMove(const MouseArgs &args) override;
     void showquest();
     void Printpage();
@@ -45,6 +56,5 @@ private:
     void recordAnswer();
     void scoreQuiz();
     void fillReview();
-    void handOverToResults();
     Screens &m_screens;
 };

@@ -1,9 +1,9 @@
 #include "quiz/questionset.h"
 
-#include "app/module1.h"
 #include "platform/codepage.h"
 #include "platform/errors.h"
 #include "platform/seqfile.h"
+#include "quiz/quizsession.h"
 
 #include <QStringList>
 #include <optional>
@@ -30,7 +30,7 @@ bool isCorrectDigit(const QString &digit)
 }
 
 // The first question whose correct answer names none of A to D, or 0.
-int firstQuestionWithoutAnswer(const Module1 &m)
+int firstQuestionWithoutAnswer(const QuizSession &m)
 {
     for (int n = 1; n <= 10; ++n) {
         if (!isCorrectDigit(m.CorrectAnswer[n]))
@@ -102,7 +102,7 @@ QStringList setLines(const QuestionSetText &set)
 
 } // namespace
 
-void LoadQuestionSet(Module1 &m, SeqReader &file)
+void LoadQuestionSet(QuizSession &m, SeqReader &file)
 {
     m.CurrentSetTitle = readText(file);
     file.readLineField(); // separator
@@ -122,10 +122,16 @@ void LoadQuestionSet(Module1 &m, SeqReader &file)
                                "\", not 1 to 4");
 }
 
-void loadQuestionSetFile(Module1 &m, const QString &path)
+void loadQuestionSetFile(QuizSession &m, const QString &path)
 {
     SeqReader file(path); // reads the whole file and closes it at once
     LoadQuestionSet(m, file);
+}
+
+void checkQuestionSetFile(const QString &path)
+{
+    QuizSession scratch;
+    loadQuestionSetFile(scratch, path);
 }
 
 void writeQuestionSet(const QString &path, const QuestionSetText &set)

@@ -5,7 +5,7 @@
 #include <QString>
 #include <array>
 
-struct Module1;
+struct QuizSession;
 class SeqReader;
 
 // A question-set file: a title, then ten questions of five text lines each (the question and
@@ -22,17 +22,21 @@ public:
     using FileError::FileError;
 };
 
-// Reads the 72 fields in order into the question state of Module1 (CurrentSetTitle, entries 1 to
+// Reads the 72 fields in order into the quiz session (CurrentSetTitle, entries 1 to
 // 10 of QuestionText, AnswerA to AnswerD and CorrectAnswer, the digit kept as read); lines after
 // the tenth question are ignored. A set of the wrong shape is damaged and throws FileError: a
 // missing field, a line split by a comma. A correct answer that isn't a number 1 to 4 throws
 // BadCorrectAnswer once the whole set is read. Nothing is cleared first: the fields read before a
 // failure stay overwritten.
-void LoadQuestionSet(Module1 &m, SeqReader &file);
+void LoadQuestionSet(QuizSession &m, SeqReader &file);
 
 // Opens the set that the content path names, loads it and closes it again.
 // Throws FileError when the file is missing or damaged.
-void loadQuestionSetFile(Module1 &m, const QString &path);
+void loadQuestionSetFile(QuizSession &m, const QString &path);
+
+// Reads the set the path names as the quiz would, keeping nothing of it.
+// Throws FileError when the file is missing or damaged.
+void checkQuestionSetFile(const QString &path);
 
 // What the wizard writes: a title and ten questions, each with answers A to D and the number of
 // the correct one.

@@ -70,6 +70,14 @@ QString reviewLine(int question, const QString &questionText)
     return " " + QString::number(question) + ". " + questionText;
 }
 
+QStringList reviewLines(const QuizScore &score, const BoundedArray<QString, 0, 10> &questionText)
+{
+    QStringList lines;
+    for (const int question : score.wrong)
+        lines.append(reviewLine(question, questionText[question]));
+    return lines;
+}
+
 QString scoreMessage(int score, int scoreOutOf)
 {
     QString lead = "You have scored";

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "app/module1.h"
+#include "platform/boundedarray.h"
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 // The rules of the quiz and of the results screen, on plain values so they can be tried without a
@@ -34,6 +35,9 @@ QuizScore scoreAnswers(const BoundedArray<int, 0, 10> &results);
 
 // A line of the review: " 3. " and the question.
 QString reviewLine(int question, const QString &questionText);
+
+// The review's lines for the questions to review, in order.
+QStringList reviewLines(const QuizScore &score, const BoundedArray<QString, 0, 10> &questionText);
 
 // "Score out of ScoreOutOf.", led by how close the score is to perfect.
 QString scoreMessage(int score, int scoreOutOf);

@@ -2,6 +2,7 @@
 
 #include "app/screens.h"
 #include "app/screenstyle.h"
+#include "app/settings.h"
 #include "app/sounds.h"
 #include "platform/handleredge.h"
 #include "platform/label.h"
@@ -13,6 +14,7 @@
 #include "platform/timer.h"
 #include "quiz/certificateprint.h"
 #include "quiz/quizrules.h"
+#include "quiz/quizsession.h"
 #include "quiz/wrong.h"
 
 #include <QFontMetricsF>
@@ -89,15 +91,28 @@ void Welldone::Form_Load()
     Timer1->setEnabled(true);
 }
 
+void Welldone::showQuizResult()
+{
+    Label6->hide();
+    Label5->show();
+    Label3[PrintOrReview].show();
+    show();
+}
+
+void Welldone::showActivityResult()
+{
+    show();
+}
+
 bool Welldone::isPerfect() const
 {
-    const Module1 &m = m_screens.module1();
+    const QuizSession &m = m_screens.state<QuizSession>();
     return m.Score == m.ScoreOutOf;
 }
 
 void Welldone::wordTheScore()
 {
-    const Module1 &m = m_screens.module1();
+    const QuizSession &m = m_screens.state<QuizSession>();
     Label1->setCaption(scoreMessage(m.Score, m.ScoreOutOf));
     if (isPerfect()) {
         Label6->hide();
@@ -132,10 +147,10 @@ void Welldone::Timer2_Timer()
 
 void Welldone::Timer3_Timer()
 {
-    if (m_screens.module1().SoundOn == 1) {
+    if (m_screens.state<Settings>().SoundOn == 1) {
         Random &random = m_screens.platform().random;
         const QString clip =
-            praiseClip(m_screens.module1().Score, [&random] { return random.next(); });
+            praiseClip(m_screens.state<QuizSession>().Score, [&random] { return random.next(); });
         if (!clip.isEmpty())
             playIfSoundOn(m_screens, clip);
     }
@@ -178,7 +193,7 @@ void Welldone::Form_MouseMove(const MouseArgs &)
 
 void Welldone::Printpage()
 {
-    const Module1 &m = m_screens.module1();
+    const QuizSession &m = m_screens.state<QuizSession>();
     const Certificate certificate{m.CertificateHeading, Text1->Text(), m.Score, m.ScoreOutOf,
                                   screenHeadingWidth(m.CertificateHeading)};
     Platform &platform = m_screens.platform();

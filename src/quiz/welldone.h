@@ -22,6 +22,10 @@ public:
     enum Label3Button { PrintOrReview = 0, Exit = 1 };
 
     void Form_Load() override;
+    // After a quiz: the hint and the button to check the wrong answers, or the certificate.
+    void showQuizResult();
+    // After an activity: the advice to read the key facts, or the certificate.
+    void showActivityResult();
     void Form_MouseMove(const MouseArgs &args) override;
     void Label3_Click(int index);
     void Label3_MouseMove(int index);

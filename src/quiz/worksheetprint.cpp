@@ -1,9 +1,9 @@
 #include "quiz/worksheetprint.h"
 
-#include "app/module1.h"
 #include "platform/messageboxes.h"
 #include "platform/printer.h"
 #include "platform/printrun.h"
+#include "quiz/quizsession.h"
 
 namespace
 {
@@ -39,7 +39,7 @@ void printTitles(Printer &printer, const QString &heading, const QString &title)
 }
 
 // Four lines: the question, answers A and B side by side, C and D side by side, an empty line.
-void printQuestion(Printer &printer, const Module1 &m, int n)
+void printQuestion(Printer &printer, const QuizSession &m, int n)
 {
     moveAcross(printer, 1, 16);
     printer.Print("Question " + QString::number(n) + "    " + m.QuestionText[n]);
@@ -57,7 +57,7 @@ void printQuestion(Printer &printer, const Module1 &m, int n)
 } // namespace
 
 void printWorksheet(Printer &printer, MessageBoxes &boxes, const QString &heading,
-                    const QString &title, const Module1 &m)
+                    const QString &title, const QuizSession &m)
 {
     const bool sent = printRun(printer, boxes, [&] {
         printHeader(printer);

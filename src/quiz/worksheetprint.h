@@ -4,9 +4,9 @@
 
 class MessageBoxes;
 class Printer;
-struct Module1;
+struct QuizSession;
 
 // Prints the loaded question set as a paper worksheet, then "Your worksheet is now printing.";
 // a printer failure is reported once, with its reason, as for the certificate. Returns normally.
 void printWorksheet(Printer &printer, MessageBoxes &boxes, const QString &heading,
-                    const QString &title, const Module1 &m);
+                    const QString &title, const QuizSession &m);

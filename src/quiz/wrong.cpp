@@ -30,7 +30,7 @@ Wrong::Wrong(Screens &screens) : Form(screens.stage()), m_screens(screens)
     Label6 = makeLabel(this, line("", {0, 120, 12000, 540}, 20.25f, yellow, Alignment::Center));
     Label4 = makeLabel(this, line("You answered the following questions incorrectly.",
                                   {240, 960, 12000, 540}, 15.75f, yellow, Alignment::Left));
-    // Room for every question of a quiz; the quiz shows the lines it fills.
+    // Room for every question of a quiz; only the lines listed are shown.
     for (int index = 0; index <= 9; ++index) {
         Label *wrongLine = makeLabel(this, line("", {120, 1680.0f + 600 * index, 12000, 540},
                                                 15.75f, white, Alignment::Left));
@@ -47,6 +47,15 @@ Wrong::Wrong(Screens &screens) : Form(screens.stage()), m_screens(screens)
 void Wrong::Form_Load()
 {
     ApplyScreenStyle(*this);
+}
+
+void Wrong::listWrongAnswers(const QString &setTitle, const QStringList &lines)
+{
+    for (int line = 0; line < lines.size(); ++line) {
+        Label2[line].setCaption(lines.at(line));
+        Label2[line].show();
+    }
+    Label6->setCaption(setTitle);
 }
 
 void Wrong::Label3_Click(int)

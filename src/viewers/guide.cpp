@@ -2,7 +2,10 @@
 
 #include "app/screens.h"
 #include "app/screenstyle.h"
+#include "platform/handleredge.h"
+#include "platform/image.h"
 #include "platform/label.h"
+#include "viewers/viewerstate.h"
 
 Guide::Guide(Screens &screens) : PageViewer(screens, {120, -240, 0, 0})
 {
@@ -14,6 +17,14 @@ void Guide::Form_Load()
     ApplyScreenStyle(*this);
 }
 
+void Guide::open()
+{
+    carryOn(*this, [this] { Image1->LoadPicture("wmf\\guide1.wmf"); });
+    loadPrintCopy("wmf2\\guide1.wmf");
+    m_screens.state<ViewerState>().ViewerPage = 1;
+    show();
+}
+
 void Guide::Form_MouseMove(const MouseArgs &)
 {
     clearHighlights(Label3);
@@ -21,7 +32,7 @@ void Guide::Form_MouseMove(const MouseArgs &)
 
 void Guide::pageTurned(Turn)
 {
-    const int page = m_screens.module1().ViewerPage;
+    const int page = m_screens.state<ViewerState>().ViewerPage;
     if (page < 1 || page > 3)
         return;
     Label3[PreviousPage].setEnabled(page != 1);

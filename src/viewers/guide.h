@@ -11,6 +11,8 @@ public:
     explicit Guide(Screens &screens);
 
     void Form_Load() override;
+    // Shows the first page.
+    void open();
     void Form_MouseMove(const MouseArgs &args) override;
 
 protected:

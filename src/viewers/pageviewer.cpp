@@ -8,6 +8,7 @@
 #include "platform/label.h"
 #include "platform/printer.h"
 #include "platform/printrun.h"
+#include "viewers/viewerstate.h"
 
 namespace
 {
@@ -47,7 +48,7 @@ PageViewer::PageViewer(Screens &screens, TwipsRect printCopyPlace)
 
 void PageViewer::Label3_Click(int index)
 {
-    Module1 &m = m_screens.module1();
+    ViewerState &m = m_screens.state<ViewerState>();
     switch (index) {
     case Print:
         Printpage();

@@ -2,10 +2,13 @@
 
 #include "app/screens.h"
 #include "app/screenstyle.h"
+#include "platform/handleredge.h"
 #include "platform/image.h"
 #include "platform/label.h"
+#include "platform/palette.h"
 #include "platform/picturebox.h"
 #include "platform/timer.h"
+#include "viewers/viewerstate.h"
 
 namespace
 {
@@ -39,14 +42,44 @@ Teacher::Teacher(Screens &screens) : PageViewer(screens, {0, 0, 0, 0})
 void Teacher::Form_Load()
 {
     ApplyScreenStyle(*this);
-    Module1 &m = m_screens.module1();
-    if (m.ViewerPageCount == 1) {
+    hidePagingOfASinglePage();
+    m_screens.state<ViewerState>().ViewerPage = 1;
+    captionThePage();
+}
+
+void Teacher::hidePagingOfASinglePage()
+{
+    if (m_screens.state<ViewerState>().ViewerPageCount == 1) {
         Label1->hide();
         Label3[NextPage].hide();
         Label3[PreviousPage].hide();
     }
-    m.ViewerPage = 1;
+}
+
+void Teacher::openPageSet(const QString &setName, int pageCount)
+{
+    ViewerState &m = m_screens.state<ViewerState>();
+    m.ViewerPageCount = pageCount;
+    m.PageSetName = setName;
+    hidePagingOfASinglePage();
     captionThePage();
+    carryOn(*this, [&] { Image1->LoadPicture(pageFile("wmf", setName, 1)); });
+    loadPrintCopy(pageFile("wmf2", setName, 1));
+    show();
+}
+
+// A single page: no caption, no paging, the logo animated beside it.
+void Teacher::openAcknowledgments()
+{
+    Label1->hide();
+    Label3[NextPage].hide();
+    Label3[PreviousPage].hide();
+    carryOn(*this, [this] { Image1->LoadPicture("wmf\\acknowledgments.wmf"); });
+    carryOn(*this, [this] { Picture2->LoadPicture("logo\\orrowby2.bmp"); });
+    loadPrintCopy("wmf2\\acknowledgments.wmf");
+    setBackColor(Colour::viewerBlue);
+    Timer1->setEnabled(true);
+    show();
 }
 
 // Leaving a page always makes the way back live.
@@ -58,7 +91,7 @@ void Teacher::pageTurned(Turn turn)
 
 void Teacher::showCurrentPage()
 {
-    const Module1 &m = m_screens.module1();
+    const ViewerState &m = m_screens.state<ViewerState>();
     if (m.ViewerPage == m.ViewerPageCount)
         Label3[NextPage].setEnabled(false);
     if (m.ViewerPage == 1)
@@ -74,14 +107,14 @@ void Teacher::showCurrentPage()
 
 void Teacher::captionThePage()
 {
-    const Module1 &m = m_screens.module1();
+    const ViewerState &m = m_screens.state<ViewerState>();
     Label1->setCaption("Page " + QString::number(m.ViewerPage) + " of " +
                        QString::number(m.ViewerPageCount));
 }
 
 void Teacher::Timer1_Timer()
 {
-    int &frame = m_screens.module1().LogoFrame;
+    int &frame = m_screens.state<ViewerState>().LogoFrame;
     frame += 1;
     if (frame == 20)
         frame = 0;

@@ -15,6 +15,9 @@ public:
 
     void Form_Load() override;
     void Timer1_Timer();
+    // Shows page 1 of a topic's page set; the later pages are found by the set's name.
+    void openPageSet(const QString &setName, int pageCount);
+    void openAcknowledgments();
 
     PictureBox *Picture1; // the logo animation's frame
     PictureBox *Picture2; // the logo
@@ -24,6 +27,7 @@ protected:
     void pageTurned(Turn turn) override;
 
 private:
+    void hidePagingOfASinglePage();
     void showCurrentPage();
     void captionThePage();
 };

@@ -9,10 +9,11 @@
 #include "platform/label.h"
 #include "platform/messageboxes.h"
 #include "platform/textbox.h"
-#include "quiz/multiple.h"
 #include "quiz/questionset.h"
 #include "quiz/quizrules.h"
+#include "quiz/quizsession.h"
 #include "worksheets/worksheetindex.h"
+#include "worksheets/worksheetlist.h"
 #include "worksheets/worksheetlog.h"
 #include "worksheets/worksheets.h"
 #include "worksheets/worksheettitle.h"
@@ -238,9 +239,7 @@ void Wizard::genwork()
         title = *agreed;
         trackworksheets(title);
     } catch (const FileError &error) {
-        reportSaveFailure(error);
-        return;
-    } catch (const WorksheetListFull &error) {
+        // A damaged or full list, a title that can't be stored, a failed write.
         reportSaveFailure(error);
         return;
     }
@@ -316,7 +315,7 @@ void Wizard::saveworksheet(const QString &title)
 // the index can't, so no saved worksheet is missing from the catalogue.
 void Wizard::trackworksheets(const QString &title)
 {
-    addEntry(m_screens.module1(), title, [this, &title] { saveworksheet(title); });
+    addEntry(m_screens.state<WorksheetList>(), title, [this, &title] { saveworksheet(title); });
 }
 
 // A catalogue beneath the wizard shows the list as it now is.
@@ -335,7 +334,7 @@ void Wizard::reportSaveFailure(const std::exception &error)
 
 void Wizard::editworksheet(const QString &listedTitle)
 {
-    const Module1 &m = m_screens.module1();
+    const QuizSession &m = m_screens.state<QuizSession>();
     Text1->setText(m.CurrentSetTitle);
     m_editedTitle = listedTitle;
     m_editedTitleShown = m.CurrentSetTitle;

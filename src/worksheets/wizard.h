@@ -35,7 +35,7 @@ public:
     void Text3_KeyPress(int index, int &keyAscii);
     // Validates the entries and saves the worksheet when they are complete.
     void genwork();
-    // Fills the boxes and ticks from the question set in Module1 and shows the wizard; the
+    // Fills the boxes and ticks from the question set in the quiz session and shows the wizard; the
     // catalogue calls it on a freshly created wizard with the title the set is listed under. A
     // correct answer outside 1 to 4 ticks nothing. Saving with the title box unchanged saves back
     // to that worksheet, whatever the loader made of its title ("&" reads back as ",").

@@ -1,11 +1,11 @@
 #include "worksheets/worksheetindex.h"
 
-#include "app/module1.h"
 #include "platform/contentpath.h"
 #include "platform/errors.h"
 #include "platform/filebytes.h"
 #include "platform/seqfile.h"
 #include "worksheets/indexlock.h"
+#include "worksheets/worksheetlist.h"
 #include "worksheets/worksheetlog.h"
 #include "worksheets/worksheettitle.h"
 
@@ -133,7 +133,7 @@ QStringList readEveryTitleStrictly()
     return lines.titles;
 }
 
-void putInSlots(Module1 &m, const QStringList &titles)
+void putInSlots(WorksheetList &m, const QStringList &titles)
 {
     for (int i = 0; i < titles.size(); ++i)
         m.WorksheetTitles[i + 1] = titles.at(i);
@@ -234,7 +234,7 @@ private:
 
 } // namespace
 
-void readIndex(Module1 &m)
+void readIndex(WorksheetList &m)
 {
     std::optional<SeqReader> reader = openIndex();
     if (!reader)
@@ -249,7 +249,7 @@ void readIndex(Module1 &m)
     putInSlots(m, lines);
 }
 
-void readIndexSkippingFailures(Module1 &m)
+void readIndexSkippingFailures(WorksheetList &m)
 {
     try {
         std::optional<SeqReader> reader = openIndex();
@@ -280,12 +280,12 @@ bool canStoreTitle(const QString &title)
     return SeqWriter::fieldLine(title).has_value();
 }
 
-void addEntry(Module1 &m, const QString &title)
+void addEntry(WorksheetList &m, const QString &title)
 {
     addEntry(m, title, nullptr);
 }
 
-void addEntry(Module1 &m, const QString &title, const std::function<void()> &writeWorksheet)
+void addEntry(WorksheetList &m, const QString &title, const std::function<void()> &writeWorksheet)
 {
     const IndexLock lock;
     QStringList titles = readEveryTitleStrictly();
@@ -317,7 +317,7 @@ void addEntry(Module1 &m, const QString &title, const std::function<void()> &wri
     m.WorksheetTitles[static_cast<int>(titles.size())] = title;
 }
 
-void removeEntry(Module1 &m)
+void removeEntry(WorksheetList &m)
 {
     const IndexLock lock;
     if (!QFileInfo::exists(resolveContentPath(indexPath())))
@@ -332,7 +332,7 @@ void removeEntry(Module1 &m)
     putInSlots(m, titles);
 }
 
-void rebuildIndex(Module1 &m)
+void rebuildIndex(WorksheetList &m)
 {
     const IndexLock lock;
     QStringList titles;

@@ -3,16 +3,15 @@
 #include "app/screens.h"
 #include "app/screenstyle.h"
 #include "app/sounds.h"
-#include "menus/intro0.h"
 #include "platform/checkbox.h"
-#include "platform/image.h"
 #include "platform/label.h"
 #include "platform/messageboxes.h"
-#include "platform/picturebox.h"
 #include "quiz/multiple.h"
 #include "quiz/questionset.h"
+#include "quiz/quizsession.h"
 #include "worksheets/wizard.h"
 #include "worksheets/worksheetindex.h"
+#include "worksheets/worksheetlist.h"
 #include "worksheets/worksheetlog.h"
 #include "worksheets/worksheettitle.h"
 
@@ -122,7 +121,7 @@ std::vector<QWidget *> Worksheets::tabOrder() const
 void Worksheets::Form_Load()
 {
     ApplyScreenStyle(*this);
-    Module1 &m = m_screens.module1();
+    WorksheetList &m = m_screens.state<WorksheetList>();
     readIndexSkippingFailures(m);
     Check1->setColours(Colour::yellow, Colour::screenBlue);
     Check2->setColours(Colour::red, Colour::screenBlue);
@@ -152,7 +151,7 @@ void Worksheets::showRebuildWhenDamaged()
 
 void Worksheets::showList()
 {
-    readIndexSkippingFailures(m_screens.module1());
+    readIndexSkippingFailures(m_screens.state<WorksheetList>());
     workpage();
     showRebuildWhenDamaged();
 }
@@ -163,7 +162,7 @@ void Worksheets::Label5_Click()
 {
     MessageBoxes &messages = m_screens.platform().messageBoxes;
     try {
-        rebuildIndex(m_screens.module1());
+        rebuildIndex(m_screens.state<WorksheetList>());
     } catch (const FileError &error) {
         qCWarning(lcWorksheets) << "cannot rebuild the worksheet index:" << error.what();
         messages.show("The list of worksheets could not be rebuilt.\n" +
@@ -171,9 +170,9 @@ void Worksheets::Label5_Click()
         playClick(m_screens);
         return;
     }
-    m_screens.module1().CataloguePage = 0;
+    m_screens.state<WorksheetList>().CataloguePage = 0;
     showList();
-    const int count = m_screens.module1().WorksheetCount;
+    const int count = m_screens.state<WorksheetList>().WorksheetCount;
     messages.show("The list of worksheets has been rebuilt; it lists " + QString::number(count) +
                   (count == 1 ? " worksheet" : " worksheets") +
                   ". The old list is kept as multiple/track.txt.bak.");
@@ -183,7 +182,7 @@ void Worksheets::Label5_Click()
 // "Next Page >>" goes only on the last page, wherever that falls in the 1000 entries.
 void Worksheets::workpage()
 {
-    const Module1 &m = m_screens.module1();
+    const WorksheetList &m = m_screens.state<WorksheetList>();
     const int first = SlotsPerPage * m.CataloguePage;
     for (int i = 1; i <= SlotsPerPage; ++i) {
         Label2[i].setCaption("");
@@ -207,7 +206,7 @@ void Worksheets::workpage()
 
 void Worksheets::Label3_Click(int index)
 {
-    m_screens.module1().CataloguePage += index == PreviousPage ? -1 : 1;
+    m_screens.state<WorksheetList>().CataloguePage += index == PreviousPage ? -1 : 1;
     workpage();
     playClick(m_screens);
 }
@@ -238,7 +237,7 @@ void Worksheets::Label2_Click(int index)
 {
     playClick(m_screens);
     if (index == ExitSlot) {
-        m_screens.intro0().show();
+        m_screens.showMainMenu();
         m_screens.unload(*this);
         return;
     }
@@ -276,18 +275,13 @@ void Worksheets::loadWorksheet(const QString &title)
     const QString problem = titleProblem(title);
     if (!problem.isEmpty())
         throw FileError(problem.toStdString());
-    loadQuestionSetFile(m_screens.module1(), worksheetFile(title));
+    loadQuestionSetFile(m_screens.state<QuizSession>(), worksheetFile(title));
 }
 
-// The quiz comes over the catalogue with the main menu's picture and heading; the main menu is
-// made, unseen, when it isn't loaded.
+// The quiz comes over the catalogue with the main menu's picture and heading.
 void Worksheets::runWorksheet()
 {
-    Intro0 &menu = m_screens.intro0();
-    Multiple &quiz = m_screens.multiple();
-    quiz.Picture1->LoadPicture(menu.Image1->pictureFile());
-    quiz.Label5->setCaption(menu.Label1->Caption());
-    quiz.show();
+    m_screens.multiple().start({.heading = MainMenuHeading, .picture = MainMenuPicture});
 }
 
 void Worksheets::delworksheet(const QString &title)
@@ -297,7 +291,7 @@ void Worksheets::delworksheet(const QString &title)
         QString());
     if (answer != MsgResult::Ok)
         return;
-    Module1 &m = m_screens.module1();
+    WorksheetList &m = m_screens.state<WorksheetList>();
     m.SelectedWorksheet = title;
     try {
         removeEntry(m);
@@ -315,7 +309,7 @@ void Worksheets::delworksheet(const QString &title)
 // page buttons stay as they were.
 void Worksheets::refillSlots()
 {
-    const Module1 &m = m_screens.module1();
+    const WorksheetList &m = m_screens.state<WorksheetList>();
     const int first = SlotsPerPage * m.CataloguePage;
     for (int i = 1; i <= SlotsPerPage; ++i) {
         Label2[i].hide();
@@ -329,7 +323,7 @@ void Worksheets::refillSlots()
 // Entry e of the list, or nothing past its end.
 QString Worksheets::entry(int e) const
 {
-    const Module1 &m = m_screens.module1();
+    const WorksheetList &m = m_screens.state<WorksheetList>();
     return e <= m.WorksheetCount ? m.WorksheetTitles[e] : QString();
 }
 

@@ -3,11 +3,11 @@
 // failed or not); when the main menu's reading succeeds the catalogue's must find the same list;
 // and a UTF-8 byte-order mark in front must change nothing.
 
-#include "app/module1.h"
 #include "fuzzsupport.h"
 #include "platform/errors.h"
 #include "worksheetlist.h"
 #include "worksheets/worksheetindex.h"
+#include "worksheets/worksheetlist.h"
 
 #include <QStringList>
 #include <memory>

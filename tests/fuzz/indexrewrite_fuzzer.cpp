@@ -10,12 +10,12 @@
 // one the program writes and holds exactly the entries before with the one change. The entries
 // before are read line by line here, by the format's own rule, never by the program's reader.
 
-#include "app/module1.h"
 #include "fuzzsupport.h"
 #include "platform/codepage.h"
 #include "platform/errors.h"
 #include "worksheetlist.h"
 #include "worksheets/worksheetindex.h"
+#include "worksheets/worksheetlist.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -219,7 +219,7 @@ bool mayFail(const Operation &op, const IndexModel &model)
     return !canStoreTitle(op.title) || model.titles.size() >= MaxWorksheets;
 }
 
-bool perform(const Operation &op, Module1 &m)
+bool perform(const Operation &op, WorksheetList &m)
 {
     try {
         if (op.remove) {
@@ -230,8 +230,7 @@ bool perform(const Operation &op, Module1 &m)
         }
         return true;
     } catch (const FileError &) {
-        return false;
-    } catch (const WorksheetListFull &) {
+        // A full list too.
         return false;
     }
 }

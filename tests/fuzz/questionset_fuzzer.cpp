@@ -2,10 +2,10 @@
 // correct answer a number 1 to 4, and whatever lines follow the tenth question changing nothing.
 // What loaded must save and load again unchanged.
 
-#include "app/module1.h"
 #include "fuzzsupport.h"
 #include "platform/errors.h"
 #include "quiz/questionset.h"
+#include "quiz/quizsession.h"
 
 #include <QStringList>
 #include <memory>
@@ -15,7 +15,7 @@ namespace
 {
 
 // The question state as text, the correct answers as numbers (0 when not a number).
-QStringList questionState(const Module1 &m)
+QStringList questionState(const QuizSession &m)
 {
     QStringList state{m.CurrentSetTitle};
     for (int n = 1; n <= 10; ++n) {
@@ -29,7 +29,7 @@ const QString setPath = QStringLiteral("multiple/set.txt");
 
 std::optional<QStringList> loadSaved()
 {
-    auto m = std::make_unique<Module1>();
+    auto m = std::make_unique<QuizSession>();
     try {
         loadQuestionSetFile(*m, setPath);
     } catch (const FileError &) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/module1.h"
 #include "fuzzsupport.h"
+#include "worksheets/worksheetlist.h"
 
 #include <QStringList>
 #include <memory>
@@ -15,16 +15,16 @@ inline const QString &leftOver()
     return title;
 }
 
-inline std::unique_ptr<Module1> withLeftOvers()
+inline std::unique_ptr<WorksheetList> withLeftOvers()
 {
-    auto m = std::make_unique<Module1>();
+    auto m = std::make_unique<WorksheetList>();
     for (int i = 1; i <= MaxWorksheets; ++i)
         m->WorksheetTitles[i] = leftOver();
     return m;
 }
 
 // The list in memory, after checking that it is one and that every entry in it came from a file.
-inline QStringList shownList(const Module1 &m)
+inline QStringList shownList(const WorksheetList &m)
 {
     FUZZ_CHECK(m.WorksheetCount >= 0 && m.WorksheetCount <= MaxWorksheets);
     QStringList titles;

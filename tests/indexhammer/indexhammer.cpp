@@ -1,8 +1,8 @@
 // Changes the worksheet index of the classroom folder it runs in as a second machine sharing that
 // folder would: adds "<name> 1" to "<name> <count>" and, after each even one, removes the one
 // before it. Exits with 1 and the reason on stderr at the first change that fails.
-#include "app/module1.h"
 #include "worksheets/worksheetindex.h"
+#include "worksheets/worksheetlist.h"
 
 #include <QCoreApplication>
 #include <QRandomGenerator>
@@ -31,7 +31,7 @@ int main(int argc, char **argv)
     const QString name = QString::fromLocal8Bit(argv[1]);
     const int count = QString::fromLocal8Bit(argv[2]).toInt();
     auto title = [&name](int n) { return name + " " + QString::number(n); };
-    Module1 m;
+    WorksheetList m;
     try {
         for (int n = 1; n <= count; ++n) {
             addEntry(m, title(n));

@@ -15,6 +15,7 @@
 #include "doubles/doubles.h"
 #include "doubles/fakeprinter.h"
 #include "doubles/manualclock.h"
+#include "menus/intro0.h"
 #include "platform/commandbutton.h"
 #include "platform/control.h"
 #include "platform/label.h"
@@ -203,6 +204,7 @@ struct Program {
         stage.resize(1024, 768);
         stage.show();
         stage.activateWindow();
+        wireMainMenu(screens);
         stage.handlers().run([this] { screens.titlefrm().show(); });
     }
 
