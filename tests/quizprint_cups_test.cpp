@@ -3,6 +3,7 @@
 // into the gallery folder, so anyone can look at the page.
 #include "app/module1.h"
 #include "doubles/doubles.h"
+#include "platform/contentpath.h"
 #include "platform/qtprinter.h"
 #include "quiz/certificateprint.h"
 #include "quiz/questionset.h"
@@ -27,8 +28,8 @@ namespace
 Module1 installedQuestionSet()
 {
     Module1 m;
-    loadQuestionSetFile(m, QStringLiteral(KELVARIN_CONTENT_DIR) +
-                               "/multiple/Properties of Materials.txt");
+    loadQuestionSetFile(ContentFolder(QStringLiteral(KELVARIN_CONTENT_DIR)), m,
+                        "multiple/Properties of Materials.txt");
     return m;
 }
 

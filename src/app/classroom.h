@@ -2,7 +2,9 @@
 
 #include <QString>
 
-// The classroom folder is the program's working directory: the installed pictures, pages and
+class ContentFolder;
+
+// The classroom folder, handed to everything that opens content: the installed pictures, pages and
 // sounds, and in multiple/ the worksheets teachers write and their index. Several machines and
 // several teachers may use one folder on a network share at the same time.
 
@@ -18,4 +20,4 @@ QString defaultClassroomFolder();
 // leaves no half file. No symbolic link in the folder is written through: a link in place of a
 // content file or folder is replaced, a linked multiple/ refused. Throws FileError naming the
 // folder or file and the system's reason, also when the folder can be read but not written.
-void prepareClassroom(const QString &installedContent, const QString &classroom);
+void prepareClassroom(const QString &installedContent, const ContentFolder &classroomFolder);

@@ -2,6 +2,7 @@
 #include "app/program.h"
 #include "app/titlefrm.h"
 #include "platform/accessible.h"
+#include "platform/contentpath.h"
 #include "platform/errors.h"
 
 #include <QApplication>
@@ -123,18 +124,20 @@ int main(int argc, char **argv)
     QDir().mkpath(QFileInfo(classroom).path());
     letTheGroupShare();
     try {
-        prepareClassroom(installedContentFolder(), classroom);
+        prepareClassroom(installedContentFolder(), ContentFolder(classroom));
     } catch (const FileError &e) {
         reportCannotStart(classroom, QString::fromStdString(e.what()));
         return 1;
     }
-    if (!QDir::setCurrent(classroom)) {
+    // Every file is named by the folder's real path, its links resolved.
+    const QFileInfo opened(classroom);
+    if (!opened.isDir() || !opened.isExecutable()) {
         reportCannotStart(classroom, "The folder cannot be opened.");
         return 1;
     }
 
     installControlAccessibility();
-    Program program;
+    Program program{ContentFolder(opened.canonicalFilePath())};
     program.stage.showOnScreen(options.size);
     program.stage.handlers().run([&] { program.screens.titlefrm().show(); });
     return app->exec();

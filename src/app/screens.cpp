@@ -16,6 +16,11 @@ Screens::Screens(Stage &stage, Platform &platform) : m_stage(stage), m_platform(
 
 Screens::~Screens() = default;
 
+const ContentFolder &Screens::classroom() const
+{
+    return m_stage.classroom();
+}
+
 void Screens::unload(Form &screen)
 {
     auto it = m_loaded.find(screen.objectName());

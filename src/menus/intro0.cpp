@@ -130,7 +130,7 @@ void Intro0::Form_Load()
 void Intro0::Timer1_Timer()
 {
     try {
-        readIndex(m_screens.module1());
+        readIndex(m_screens.classroom(), m_screens.module1());
     } catch (const std::exception &error) {
         // A missing or damaged index leaves the worksheet list as it was; the menu works on.
         qCWarning(lcMenus) << "worksheet index not read:" << error.what();

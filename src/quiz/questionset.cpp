@@ -122,16 +122,16 @@ void LoadQuestionSet(Module1 &m, SeqReader &file)
                                "\", not 1 to 4");
 }
 
-void loadQuestionSetFile(Module1 &m, const QString &path)
+void loadQuestionSetFile(const ContentFolder &folder, Module1 &m, const QString &path)
 {
-    SeqReader file(path); // reads the whole file and closes it at once
+    SeqReader file(folder, path); // reads the whole file and closes it at once
     LoadQuestionSet(m, file);
 }
 
-void writeQuestionSet(const QString &path, const QuestionSetText &set)
+void writeQuestionSet(const ContentFolder &folder, const QString &path, const QuestionSetText &set)
 {
     const QStringList lines = setLines(set);
-    SeqWriter writer(path);
+    SeqWriter writer(folder, path);
     for (const QString &line : lines)
         writer.writeLine(line);
     writer.commit();

@@ -5,6 +5,7 @@
 #include <QString>
 #include <array>
 
+class ContentFolder;
 struct Module1;
 class SeqReader;
 
@@ -30,9 +31,9 @@ public:
 // failure stay overwritten.
 void LoadQuestionSet(Module1 &m, SeqReader &file);
 
-// Opens the set that the content path names, loads it and closes it again.
+// Opens the set that the content path names in the folder, loads it and closes it again.
 // Throws FileError when the file is missing or damaged.
-void loadQuestionSetFile(Module1 &m, const QString &path);
+void loadQuestionSetFile(const ContentFolder &folder, Module1 &m, const QString &path);
 
 // What the wizard writes: a title and ten questions, each with answers A to D and the number of
 // the correct one.
@@ -54,4 +55,4 @@ struct QuestionSetText {
 // Throws FileError before writing anything when a correct answer is outside 1 to 4 or a text holds
 // a line break or a character that Windows-1252 lacks; throws FileError too when the file can't be
 // written.
-void writeQuestionSet(const QString &path, const QuestionSetText &set);
+void writeQuestionSet(const ContentFolder &folder, const QString &path, const QuestionSetText &set);

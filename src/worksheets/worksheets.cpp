@@ -123,7 +123,7 @@ void Worksheets::Form_Load()
 {
     ApplyScreenStyle(*this);
     Module1 &m = m_screens.module1();
-    readIndexSkippingFailures(m);
+    readIndexSkippingFailures(m_screens.classroom(), m);
     Check1->setColours(Colour::yellow, Colour::screenBlue);
     Check2->setColours(Colour::red, Colour::screenBlue);
     m.CataloguePage = 0;
@@ -147,12 +147,12 @@ void Worksheets::Form_Load()
 
 void Worksheets::showRebuildWhenDamaged()
 {
-    Label5->setVisible(indexIsDamaged());
+    Label5->setVisible(indexIsDamaged(m_screens.classroom()));
 }
 
 void Worksheets::showList()
 {
-    readIndexSkippingFailures(m_screens.module1());
+    readIndexSkippingFailures(m_screens.classroom(), m_screens.module1());
     workpage();
     showRebuildWhenDamaged();
 }
@@ -163,7 +163,7 @@ void Worksheets::Label5_Click()
 {
     MessageBoxes &messages = m_screens.platform().messageBoxes;
     try {
-        rebuildIndex(m_screens.module1());
+        rebuildIndex(m_screens.classroom(), m_screens.module1());
     } catch (const FileError &error) {
         qCWarning(lcWorksheets) << "cannot rebuild the worksheet index:" << error.what();
         messages.show("The list of worksheets could not be rebuilt.\n" +
@@ -276,7 +276,7 @@ void Worksheets::loadWorksheet(const QString &title)
     const QString problem = titleProblem(title);
     if (!problem.isEmpty())
         throw FileError(problem.toStdString());
-    loadQuestionSetFile(m_screens.module1(), worksheetFile(title));
+    loadQuestionSetFile(m_screens.classroom(), m_screens.module1(), worksheetFile(title));
 }
 
 // The quiz comes over the catalogue with the main menu's picture and heading; the main menu is
@@ -300,7 +300,7 @@ void Worksheets::delworksheet(const QString &title)
     Module1 &m = m_screens.module1();
     m.SelectedWorksheet = title;
     try {
-        removeEntry(m);
+        removeEntry(m_screens.classroom(), m);
     } catch (const DamagedIndexError &error) {
         reportDamagedIndex(title, error);
         return;
