@@ -129,7 +129,8 @@ int main(int argc, char **argv)
         reportCannotStart(classroom, QString::fromStdString(e.what()));
         return 1;
     }
-    // Every file is named by the folder's real path, its links resolved.
+    // A folder the program can enter; every file in it is then named by the folder's real path,
+    // its links resolved.
     const QFileInfo opened(classroom);
     if (!opened.isDir() || !opened.isExecutable()) {
         reportCannotStart(classroom, "The folder cannot be opened.");
