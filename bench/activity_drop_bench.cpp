@@ -26,10 +26,10 @@ public:
     void Stop() override {}
 };
 
-// The whole program's runtime, as far as a board needs it.
+// The whole program's runtime, as far as a board needs it, in the generated content folder.
 struct Program {
     QtTimerClock clock;
-    Stage stage{clock};
+    Stage stage{clock, ContentFolder(QStringLiteral(KELVARIN_CONTENT_DIR))};
     Silence sound;
     QtPrinter printer;
     QtMessageBoxes messageBoxes{&stage};

@@ -5,12 +5,12 @@
 #include "app/program.h"
 #include "exposed.h"
 #include "menus/topicmenu.h"
+#include "platform/contentpath.h"
 #include "platform/displayscale.h"
 #include "platform/image.h"
 #include "platform/timer.h"
 
 #include <QApplication>
-#include <QDir>
 #include <benchmark/benchmark.h>
 
 namespace
@@ -18,10 +18,9 @@ namespace
 
 void CandleTick(benchmark::State &state)
 {
-    QDir::setCurrent(QStringLiteral(KELVARIN_CONTENT_DIR));
     const QSize display(1920, 1080);
-    DisplayScale::setFactor(state.range(0) ? DisplayScale::toFit(display) : 1.0);
-    Program program;
+    Program program{ContentFolder(QStringLiteral(KELVARIN_CONTENT_DIR))};
+    program.stage.setDisplayScale(state.range(0) ? DisplayScale::toFit(display) : 1.0);
     program.stage.resize(display);
     program.stage.show();
     TopicMenu &menu = program.screens.irreversible();
@@ -33,7 +32,6 @@ void CandleTick(benchmark::State &state)
         menu.Timer1_Timer();
         menu.Image1->repaint();
     }
-    DisplayScale::setFactor(1.0);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "app/program.h"
 #include "app/titlefrm.h"
 #include "menus/intro0.h"
+#include "platform/contentpath.h"
 #include "startup_probe.h"
 
 #include <QApplication>
@@ -19,7 +20,7 @@ int main(int argc, char **argv)
             size = Stage::Size::ActualSize;
     }
     QApplication app(argc, argv);
-    Program program;
+    Program program{ContentFolder(QStringLiteral(KELVARIN_CONTENT_DIR))};
     Screens &screens = program.screens;
     wireMainMenu(screens);
     Stage &stage = program.stage;

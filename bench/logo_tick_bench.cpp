@@ -6,7 +6,6 @@
 #include "platform/picturebox.h"
 
 #include <QApplication>
-#include <QDir>
 #include <benchmark/benchmark.h>
 
 namespace
@@ -14,8 +13,7 @@ namespace
 
 void LogoTick(benchmark::State &state)
 {
-    QDir::setCurrent(QStringLiteral(KELVARIN_CONTENT_DIR));
-    Program program;
+    Program program{ContentFolder(QStringLiteral(KELVARIN_CONTENT_DIR))};
     program.stage.resize(1024, 768);
     program.stage.show();
     PictureBox box(&program.stage);

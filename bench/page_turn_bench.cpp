@@ -7,7 +7,6 @@
 #include "viewers/teacher.h"
 
 #include <QApplication>
-#include <QDir>
 #include <benchmark/benchmark.h>
 
 namespace
@@ -15,8 +14,7 @@ namespace
 
 void PageTurn(benchmark::State &state)
 {
-    QDir::setCurrent(QStringLiteral(KELVARIN_CONTENT_DIR));
-    Program program;
+    Program program{ContentFolder(QStringLiteral(KELVARIN_CONTENT_DIR))};
     program.stage.resize(1024, 768);
     program.stage.show();
     Teacher &viewer = program.screens.teacher();

@@ -23,7 +23,6 @@ double wallClockMs()
 QStringList runProbe(const QString &program, const QStringList &args)
 {
     QProcess process;
-    process.setWorkingDirectory(QStringLiteral(KELVARIN_CONTENT_DIR));
     const double started = wallClockMs();
     process.start(QCoreApplication::applicationDirPath() + "/" + program, args);
     if (!process.waitForFinished(30000))

@@ -2,6 +2,7 @@
 // for dragging and hovering, the handlers for the rest.
 #include "activities/activityboard.h"
 #include "platform/accessible.h"
+#include "platform/displayscale.h"
 #include "platform/image.h"
 #include "platform/label.h"
 #include "programfixture.h"
@@ -47,8 +48,9 @@ protected:
     // Points in the stage window's pixels: twips on the board, or a control's centre.
     QPoint onBoard(const ActivityBoard &board, float x, float y) const
     {
-        return board.mapTo(stage.get(), QPoint(toDisplayPixels(x / TwipsPerPixel),
-                                               toDisplayPixels(y / TwipsPerPixel)));
+        const double scale = stage->displayScale();
+        return board.mapTo(stage.get(), QPoint(toDisplayPixels(x / TwipsPerPixel, scale),
+                                               toDisplayPixels(y / TwipsPerPixel, scale)));
     }
     QPoint centreOf(const QWidget &widget) const
     {
@@ -253,7 +255,7 @@ TEST_F(ActivityBoardTest, ALeftDragDropsTheLabelExactlyIntoTheBoxAndCanTakeItOut
 
 TEST_F(ActivityBoardTest, OnALargeDisplayTheBoardFillsItsHeightAndADragDropsAsAtOneToOne)
 {
-    const DisplayScaleForTest scale(1.8);
+    stage->setDisplayScale(1.8);
     stage->resize(1920, 1080);
     ActivityBoard &board = open(&Screens::propertieslab);
     EXPECT_EQ(board.geometry().size(), QSize(1440, 1080)) << "the board fills the height";

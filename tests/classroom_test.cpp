@@ -1,4 +1,5 @@
 #include "app/classroom.h"
+#include "platform/contentpath.h"
 #include "platform/errors.h"
 #include "quiz/questionset.h"
 
@@ -63,7 +64,7 @@ TEST(Classroom, FreshThenRefreshedKeepsTheTeachersFiles)
 {
     QTemporaryDir home;
     const QString classroom = home.filePath("school/kelvarin");
-    prepareClassroom(content, classroom, checkQuestionSetFile);
+    prepareClassroom(content, ContentFolder(classroom), checkQuestionSetFile);
 
     EXPECT_EQ(bytesOf(classroom + "/multiple/track.txt"), QByteArray(" 0 \r\n"));
     EXPECT_EQ(filesIn(classroom), filesIn(content));
@@ -82,7 +83,7 @@ TEST(Classroom, FreshThenRefreshedKeepsTheTeachersFiles)
     write(classroom + "/Images/lampsm.jpg", "damaged");
     QFile::remove(classroom + "/wav/click.wav");
 
-    prepareClassroom(content, classroom, checkQuestionSetFile);
+    prepareClassroom(content, ContentFolder(classroom), checkQuestionSetFile);
     teachersFiles["multiple/Properties of Materials.txt.damaged"] =
         teachersFiles["multiple/Properties of Materials.txt"];
     teachersFiles["multiple/Properties of Materials.txt"] = bytesOf(content + properties);
@@ -111,7 +112,7 @@ TEST(Classroom, LinksPlantedInTheFolderAreReplacedNeverWrittenThrough)
     QTemporaryDir home;
     const QString classroom = home.filePath("kelvarin");
     const QString elsewhere = home.filePath("elsewhere");
-    prepareClassroom(content, classroom, checkQuestionSetFile);
+    prepareClassroom(content, ContentFolder(classroom), checkQuestionSetFile);
     QDir().mkpath(elsewhere + "/pictures");
     write(elsewhere + "/private.txt", "the user's own");
     write(elsewhere + "/pictures/lampsm.jpg", "the user's picture");
@@ -127,7 +128,7 @@ TEST(Classroom, LinksPlantedInTheFolderAreReplacedNeverWrittenThrough)
     ASSERT_EQ(::mkfifo(QFile::encodeName(classroom + "/wav/click.wav").constData(), 0644), 0);
 
     ::alarm(60); // a start that waits forever ends the test run instead
-    prepareClassroom(content, classroom, checkQuestionSetFile);
+    prepareClassroom(content, ContentFolder(classroom), checkQuestionSetFile);
     ::alarm(0);
     EXPECT_EQ(bytesOf(elsewhere + "/private.txt"), "the user's own");
     EXPECT_FALSE(QFileInfo::exists(elsewhere + "/made-by-a-link.txt"));
@@ -141,8 +142,8 @@ TEST(Classroom, LinksPlantedInTheFolderAreReplacedNeverWrittenThrough)
     QDir().rename(classroom + "/multiple", elsewhere + "/worksheets");
     QFile::link(elsewhere + "/worksheets", classroom + "/multiple");
     QFile::remove(elsewhere + "/worksheets/track.txt");
-    const QString refused =
-        messageOf([&] { prepareClassroom(content, classroom, checkQuestionSetFile); });
+    const QString refused = messageOf(
+        [&] { prepareClassroom(content, ContentFolder(classroom), checkQuestionSetFile); });
     EXPECT_TRUE(refused.contains(classroom + "/multiple") && refused.contains("symbolic link"))
         << refused.toStdString();
     EXPECT_FALSE(QFileInfo::exists(elsewhere + "/worksheets/track.txt"));
@@ -166,8 +167,8 @@ TEST(Classroom, FirstStartOnASmallDiskLeavesNoHalfFile)
         if (::mount("tmpfs", mountPoint, "tmpfs", 0, size.constData()) != 0)
             GTEST_SKIP() << "no tmpfs could be mounted here";
         const QString classroom = disk + "/kelvarin";
-        const QString failure =
-            messageOf([&] { prepareClassroom(content, classroom, checkQuestionSetFile); });
+        const QString failure = messageOf(
+            [&] { prepareClassroom(content, ContentFolder(classroom), checkQuestionSetFile); });
         EXPECT_TRUE(failure.isEmpty() || failure.contains("No space left on device"))
             << failure.toStdString();
         for (const auto &[path, bytes] : filesIn(classroom))
@@ -178,7 +179,9 @@ TEST(Classroom, FirstStartOnASmallDiskLeavesNoHalfFile)
         }
 
         ::mount("tmpfs", mountPoint, "tmpfs", MS_REMOUNT, "size=8m");
-        EXPECT_EQ(messageOf([&] { prepareClassroom(content, classroom, checkQuestionSetFile); }),
+        EXPECT_EQ(messageOf([&] {
+                      prepareClassroom(content, ContentFolder(classroom), checkQuestionSetFile);
+                  }),
                   "");
         EXPECT_EQ(filesIn(classroom), installed);
         ::umount2(mountPoint, MNT_DETACH);
@@ -191,7 +194,7 @@ TEST(Classroom, AFolderThatCannotBeMadeIsAFileErrorWithTheReason)
     const QString notAFolder = home.filePath("share");
     write(notAFolder, "a file where the share should be");
     try {
-        prepareClassroom(content, notAFolder + "/kelvarin", checkQuestionSetFile);
+        prepareClassroom(content, ContentFolder(notAFolder + "/kelvarin"), checkQuestionSetFile);
         FAIL() << "prepared a classroom under a file";
     } catch (const FileError &e) {
         const QString message = QString::fromStdString(e.what());
@@ -209,12 +212,12 @@ TEST(Classroom, AFolderOrIndexSpelledInOtherLettersIsTheOneKept)
 {
     QTemporaryDir home;
     const QString classroom = home.filePath("kelvarin");
-    prepareClassroom(content, classroom, checkQuestionSetFile);
+    prepareClassroom(content, ContentFolder(classroom), checkQuestionSetFile);
     ASSERT_TRUE(QDir(classroom).rename("multiple", "Multiple"));
     QFile::remove(classroom + "/Multiple/track.txt");
     write(classroom + "/Multiple/TRACK.TXT", " 1 \r\nRocks\r\n");
 
-    prepareClassroom(content, classroom, checkQuestionSetFile);
+    prepareClassroom(content, ContentFolder(classroom), checkQuestionSetFile);
     EXPECT_FALSE(QFileInfo::exists(classroom + "/multiple"));
     EXPECT_EQ(
         QDir(classroom + "/Multiple").entryList(QDir::Files, QDir::Name),

@@ -1,5 +1,5 @@
 #include "platform/contentpath.h"
-#include "tempcurrentdir.h"
+#include "tempclassroom.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>
@@ -12,16 +12,22 @@ QString canonical(const QString &path)
     return QFileInfo(path).canonicalFilePath();
 }
 
+QByteArray readAbsolute(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 TEST(ContentPath, SeparatorsAndLetterCaseReachTheSameFile)
 {
-    TempCurrentDir dir;
-    TempCurrentDir::makeFolder("multiple");
-    TempCurrentDir::writeFile("multiple/track.txt", "");
-    const QString expected = canonical("multiple/track.txt");
+    const TempClassroom dir;
+    dir.makeFolder("multiple");
+    dir.writeFile("multiple/track.txt", "");
+    const QString expected = canonical(dir.filePath("multiple/track.txt"));
     for (const QString path : {"multiple\\track.txt", "multiple/track.txt", "MULTIPLE\\Track.TXT",
                                "Multiple/TRACK.txt"}) {
         SCOPED_TRACE(path.toStdString());
-        const QString resolved = resolveContentPath(path);
+        const QString resolved = dir.folder().resolve(path);
         EXPECT_TRUE(QFileInfo(resolved).isAbsolute());
         EXPECT_EQ(canonical(resolved), expected);
     }
@@ -29,22 +35,22 @@ TEST(ContentPath, SeparatorsAndLetterCaseReachTheSameFile)
 
 TEST(ContentPath, ExactSpellingWinsOverOtherCases)
 {
-    TempCurrentDir dir;
-    TempCurrentDir::makeFolder("Images");
-    TempCurrentDir::makeFolder("images");
-    TempCurrentDir::writeFile("Images/a.jpg", "upper");
-    TempCurrentDir::writeFile("images/a.jpg", "lower");
-    EXPECT_EQ(TempCurrentDir::readFile(resolveContentPath("Images\\a.jpg")), "upper");
-    EXPECT_EQ(TempCurrentDir::readFile(resolveContentPath("images\\a.jpg")), "lower");
+    const TempClassroom dir;
+    dir.makeFolder("Images");
+    dir.makeFolder("images");
+    dir.writeFile("Images/a.jpg", "upper");
+    dir.writeFile("images/a.jpg", "lower");
+    EXPECT_EQ(readAbsolute(dir.folder().resolve("Images\\a.jpg")), "upper");
+    EXPECT_EQ(readAbsolute(dir.folder().resolve("images\\a.jpg")), "lower");
 }
 
 TEST(ContentPath, MissingComponentsKeepTheirSpelling)
 {
-    TempCurrentDir dir;
-    TempCurrentDir::makeFolder("multiple");
-    const QString here = QDir::currentPath();
-    EXPECT_EQ(resolveContentPath("MULTIPLE\\New Sheet.txt"), here + "/multiple/New Sheet.txt");
-    EXPECT_EQ(resolveContentPath("Nowhere\\Sub/X.txt"), here + "/Nowhere/Sub/X.txt");
+    const TempClassroom dir;
+    dir.makeFolder("multiple");
+    const QString here = dir.path();
+    EXPECT_EQ(dir.folder().resolve("MULTIPLE\\New Sheet.txt"), here + "/multiple/New Sheet.txt");
+    EXPECT_EQ(dir.folder().resolve("Nowhere\\Sub/X.txt"), here + "/Nowhere/Sub/X.txt");
 }
 
 } // namespace

@@ -11,7 +11,6 @@
 #include "platform/timer.h"
 #include "programfixture.h"
 #include "quiz/multiple.h"
-#include "tempcurrentdir.h"
 #include "viewers/teacher.h"
 
 #include <QTest>
@@ -45,7 +44,7 @@ public:
 
 TEST_F(DamagedClassroom, AMissingMenuPictureCostsOnlyThePicture)
 {
-    TempCurrentDir::writeFile("multiple/track.txt", " 1 \r\nRocks\r\n");
+    classroom.writeFile("multiple/track.txt", " 1 \r\nRocks\r\n");
     classroom.remove("Images/lampsm.jpg");
     startProgram();
     EXPECT_TRUE(messageBoxes.asked.isEmpty()) << "the title screen does without its picture";
@@ -63,8 +62,8 @@ TEST_F(DamagedClassroom, AMissingMenuPictureCostsOnlyThePicture)
 TEST_F(DamagedClassroom, APageTooComplexToShowIsToldOnceAndTheViewerGoesOn)
 {
     const QByteArray page = hostile::crossingPolygon(20000);
-    TempCurrentDir::writeFile("wmf/key propertiesa.wmf", page);
-    TempCurrentDir::writeFile("wmf2/key propertiesa.wmf", page);
+    classroom.writeFile("wmf/key propertiesa.wmf", page);
+    classroom.writeFile("wmf2/key propertiesa.wmf", page);
     startProgram();
     TopicMenu &topic = openTopic(3);
     runHandler(topic, [&] { topic.label3_Click(4); });

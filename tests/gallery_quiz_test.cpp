@@ -19,7 +19,10 @@ QColor colourAt(QWidget &screen, float xTwips, float yTwips)
 class GalleryQuiz : public QuizFixture
 {
 protected:
-    GalleryQuiz() { loadQuestionSetFile(session(), "multiple\\Properties of Materials.txt"); }
+    GalleryQuiz()
+    {
+        loadQuestionSetFile(classroom.folder(), session(), "multiple\\Properties of Materials.txt");
+    }
 
     // The installed set answered, with the given questions answered with the next option.
     QString answers(std::initializer_list<int> wrong = {})

@@ -1,5 +1,5 @@
 #include "platform/errors.h"
-#include "tempcurrentdir.h"
+#include "tempclassroom.h"
 #include "worksheets/indexlock.h"
 
 #include <QDateTime>
@@ -16,7 +16,7 @@ const QString owner = QStringLiteral("multiple/track.lock/owner");
 class IndexLockTest : public ::testing::Test
 {
 protected:
-    IndexLockTest() { TempCurrentDir::makeFolder("multiple"); }
+    IndexLockTest() { m_dir.makeFolder("multiple"); }
 
     // The record of a lock taken just now on a machine of this host name, this machine's id
     // standing for one shared by cloned machines; its process id runs nowhere here.
@@ -27,7 +27,7 @@ protected:
                QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs).toLatin1() + '\n';
     }
 
-    TempCurrentDir m_dir;
+    TempClassroom m_dir;
 };
 
 // A process id means something only on the host that took the lock: another machine's fresh lock
@@ -36,29 +36,29 @@ protected:
 TEST_F(IndexLockTest, AHeldLockIsJudgedByWhatItRecords)
 {
     const QByteArray elsewhere = recordedBy("another-classroom-pc");
-    TempCurrentDir::writeFile(lock, elsewhere);
+    m_dir.writeFile(lock, elsewhere);
     try {
-        const IndexLock ours;
+        const IndexLock ours(m_dir.folder());
         ADD_FAILURE() << "another machine's lock was taken over";
     } catch (const FileError &error) {
         EXPECT_STREQ(error.what(), "Another computer is changing the list of worksheets; please "
                                    "try again in a moment.");
     }
-    EXPECT_EQ(TempCurrentDir::readFile(lock), elsewhere);
+    EXPECT_EQ(m_dir.readFile(lock), elsewhere);
 
-    QFile::remove(lock);
-    TempCurrentDir::makeFolder(lock);
-    TempCurrentDir::writeFile(owner, recordedBy(QSysInfo::machineHostName().toUtf8()));
-    EXPECT_NO_THROW(IndexLock());
+    QFile::remove(m_dir.filePath(lock));
+    m_dir.makeFolder(lock);
+    m_dir.writeFile(owner, recordedBy(QSysInfo::machineHostName().toUtf8()));
+    EXPECT_NO_THROW(IndexLock(m_dir.folder()));
 
-    TempCurrentDir::writeFile(lock, "left behind");
-    QFile left(lock);
+    m_dir.writeFile(lock, "left behind");
+    QFile left(m_dir.filePath(lock));
     ASSERT_TRUE(left.open(QIODevice::ReadWrite));
     ASSERT_TRUE(left.setFileTime(QDateTime::currentDateTime().addSecs(-120),
                                  QFileDevice::FileModificationTime));
     left.close();
-    EXPECT_NO_THROW(IndexLock());
-    EXPECT_EQ(TempCurrentDir::entries("multiple"), QStringList{}) << "no lock left";
+    EXPECT_NO_THROW(IndexLock(m_dir.folder()));
+    EXPECT_EQ(m_dir.entries("multiple"), QStringList{}) << "no lock left";
 }
 
 // An older copy of the program, which takes turns through QLockFile, can't take our lock. A lock
@@ -67,12 +67,12 @@ TEST_F(IndexLockTest, OlderCopiesWaitForOurTurnAndOnlyOurOwnLockIsGivenBack)
 {
     const QByteArray takenOver = recordedBy("another-classroom-pc");
     {
-        const IndexLock ours;
-        QLockFile olderCopy(lock);
+        const IndexLock ours(m_dir.folder());
+        QLockFile olderCopy(m_dir.filePath(lock));
         EXPECT_FALSE(olderCopy.tryLock(0));
-        TempCurrentDir::writeFile(owner, takenOver);
+        m_dir.writeFile(owner, takenOver);
     }
-    EXPECT_EQ(TempCurrentDir::readFile(owner), takenOver);
+    EXPECT_EQ(m_dir.readFile(owner), takenOver);
 }
 
 } // namespace

@@ -72,7 +72,7 @@ protected:
 
 TEST_F(KeyboardTest, TabVisitsTheLiveControlsOfEachScreenInTheOrderTheScreenReads)
 {
-    QFile index("multiple/track.txt");
+    QFile index(classroom.filePath("multiple/track.txt"));
     ASSERT_TRUE(index.open(QIODevice::WriteOnly));
     index.write(" 13 \r\n");
     for (int n = 1; n <= 13; ++n)

@@ -8,7 +8,7 @@
 #include <QDirIterator>
 #include <QFile>
 
-ClassroomFolder::ClassroomFolder() : m_previous(QDir::currentPath())
+ClassroomFolder::ClassroomFolder()
 {
     const QDir source(QStringLiteral(KELVARIN_CONTENT_DIR));
     QDirIterator files(source.path(), QDir::Files, QDirIterator::Subdirectories);
@@ -18,12 +18,6 @@ ClassroomFolder::ClassroomFolder() : m_previous(QDir::currentPath())
         QDir().mkpath(QFileInfo(target).path());
         QFile::copy(file, target);
     }
-    QDir::setCurrent(m_dir.path());
-}
-
-ClassroomFolder::~ClassroomFolder()
-{
-    QDir::setCurrent(m_previous);
 }
 
 void ClassroomFolder::remove(const QString &relativePath) const
@@ -31,8 +25,16 @@ void ClassroomFolder::remove(const QString &relativePath) const
     QFile::remove(m_dir.filePath(relativePath));
 }
 
+void ClassroomFolder::writeFile(const QString &relativePath, const QByteArray &bytes) const
+{
+    QFile file(m_dir.filePath(relativePath));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        ADD_FAILURE() << "cannot write " << file.fileName().toStdString();
+}
+
 ProgramFixture::ProgramFixture()
-    : stage(std::make_unique<Stage>(clock)), screens(std::make_unique<Screens>(*stage, platform))
+    : stage(std::make_unique<Stage>(clock, classroom.folder())),
+      screens(std::make_unique<Screens>(*stage, platform))
 {
     stage->resize(1024, 768);
     wireMainMenu(*screens);

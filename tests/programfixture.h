@@ -6,7 +6,7 @@
 #include "doubles/doubles.h"
 #include "doubles/fakeprinter.h"
 #include "doubles/manualclock.h"
-#include "platform/displayscale.h"
+#include "platform/contentpath.h"
 #include "platform/stage.h"
 #include "quiz/quizsession.h"
 #include "viewers/viewerstate.h"
@@ -16,26 +16,23 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// Runs in a fresh classroom folder: a temporary working directory holding a copy of the generated
-// content.
+// A fresh classroom folder: a temporary folder holding a copy of the generated content, handed
+// to what the test opens as folder().
 class ClassroomFolder
 {
 public:
     ClassroomFolder();
-    ~ClassroomFolder();
     QString path() const { return m_dir.path(); }
+    QString filePath(const QString &relativePath) const { return m_dir.filePath(relativePath); }
+    const ContentFolder &folder() const { return m_folder; }
     // Removes a content file, to see how the program copes without it.
     void remove(const QString &relativePath) const;
+    // Writes a file in the folder, in place of any there.
+    void writeFile(const QString &relativePath, const QByteArray &bytes) const;
 
 private:
     QTemporaryDir m_dir;
-    QString m_previous;
-};
-
-// Shows the screens at another display scale while it lives; build them after it.
-struct DisplayScaleForTest {
-    explicit DisplayScaleForTest(double factor) { DisplayScale::setFactor(factor); }
-    ~DisplayScaleForTest() { DisplayScale::setFactor(1.0); }
+    ContentFolder m_folder{m_dir.path()};
 };
 
 // The whole program on doubles: a stage of a chosen size, recorded sound, printing and message

@@ -3,8 +3,7 @@
 #include "platform/units.h"
 #include "programfixture.h"
 #include "quiz/questionset.h"
-#include "quiz/quizsession.h"
-#include "tempcurrentdir.h"
+#include "tempclassroom.h"
 
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -60,37 +59,37 @@ void expectPlaceNamedSet(const QuizSession &m, const QString &prefix,
 
 // The other set's correct answers run 4, 3, 2, 1, 4, ..., so a digit left over from it is told
 // apart from the place-named set's.
-void loadOldSet(QuizSession &m)
+void loadOldSet(const TempClassroom &dir, QuizSession &m)
 {
     QStringList lines = placeNamedLines("old");
     for (int n = 1; n <= 10; ++n)
         lines[7 * n] = QString::number(4 - (n - 1) % 4); // line 7n+1, the digit
-    TempCurrentDir::writeFile("multiple/old.txt", crlfFile(lines));
-    loadQuestionSetFile(m, "multiple/old.txt");
+    dir.writeFile("multiple/old.txt", crlfFile(lines));
+    loadQuestionSetFile(dir.folder(), m, "multiple/old.txt");
 }
 
 class QuestionSetFile : public ::testing::Test
 {
 protected:
-    QuestionSetFile() { TempCurrentDir::makeFolder("multiple"); }
+    QuestionSetFile() { m_dir.makeFolder("multiple"); }
 
-    TempCurrentDir m_dir;
+    TempClassroom m_dir;
     QuizSession m;
 };
 
 TEST_F(QuestionSetFile, LoaderFillsEveryFieldInFileOrder)
 {
-    TempCurrentDir::writeFile(setFile, crlfFile(placeNamedLines("new")));
-    SeqReader file(setFile);
+    m_dir.writeFile(setFile, crlfFile(placeNamedLines("new")));
+    SeqReader file(m_dir.folder(), setFile);
     LoadQuestionSet(m, file);
     expectPlaceNamedSet(m, "new");
 }
 
 TEST_F(QuestionSetFile, SecondSetOverwritesEveryFieldOfTheFirst)
 {
-    loadOldSet(m);
-    TempCurrentDir::writeFile(setFile, crlfFile(placeNamedLines("new")));
-    loadQuestionSetFile(m, setFile);
+    loadOldSet(m_dir, m);
+    m_dir.writeFile(setFile, crlfFile(placeNamedLines("new")));
+    loadQuestionSetFile(m_dir.folder(), m, setFile);
     expectPlaceNamedSet(m, "new");
 }
 
@@ -99,9 +98,9 @@ TEST_F(QuestionSetFile, ShortFileFailsAndKeepsWhatWasReadSoFar)
     // 71 lines fail on the last separator only; 20 lines stop inside question 3, after its C.
     for (const int lineCount : {71, 20}) {
         SCOPED_TRACE(lineCount);
-        loadOldSet(m);
-        TempCurrentDir::writeFile(setFile, crlfFile(placeNamedLines("new").mid(0, lineCount)));
-        EXPECT_THROW(loadQuestionSetFile(m, setFile), FileError);
+        loadOldSet(m_dir, m);
+        m_dir.writeFile(setFile, crlfFile(placeNamedLines("new").mid(0, lineCount)));
+        EXPECT_THROW(loadQuestionSetFile(m_dir.folder(), m, setFile), FileError);
         expectPlaceNamedSet(m, "new", "old", lineCount);
     }
 }
@@ -111,8 +110,8 @@ TEST_F(QuestionSetFile, LinesAfterTheTenthQuestionAreIgnored)
 {
     for (const QStringList &more : {QStringList{"", "  "}, QStringList{"extra", "7", "a, b"}}) {
         SCOPED_TRACE(more.join('|').toStdString());
-        TempCurrentDir::writeFile(setFile, crlfFile(placeNamedLines("new") << more));
-        EXPECT_NO_THROW(loadQuestionSetFile(m, setFile));
+        m_dir.writeFile(setFile, crlfFile(placeNamedLines("new") << more));
+        EXPECT_NO_THROW(loadQuestionSetFile(m_dir.folder(), m, setFile));
         expectPlaceNamedSet(m, "new");
     }
 }
@@ -135,28 +134,28 @@ TEST_F(QuestionSetFile, SetsOfTheWrongShapeDoNotLoad)
         SCOPED_TRACE(text.toStdString());
         QStringList lines = placeNamedLines("p");
         lines[line] = text;
-        TempCurrentDir::writeFile(setFile, crlfFile(lines));
-        EXPECT_THROW(loadQuestionSetFile(m, setFile), FileError);
+        m_dir.writeFile(setFile, crlfFile(lines));
+        EXPECT_THROW(loadQuestionSetFile(m_dir.folder(), m, setFile), FileError);
     }
     // A correct answer that names no answer is found once the whole set is read, so the wizard
     // can still open it for the teacher to tick one.
     QStringList lines = placeNamedLines("p");
     lines[7 + 7 * 7] = "5"; // question 8
-    TempCurrentDir::writeFile(setFile, crlfFile(lines));
-    EXPECT_THROW(loadQuestionSetFile(m, setFile), BadCorrectAnswer);
+    m_dir.writeFile(setFile, crlfFile(lines));
+    EXPECT_THROW(loadQuestionSetFile(m_dir.folder(), m, setFile), BadCorrectAnswer);
     EXPECT_EQ(m.CorrectAnswer[8], "5");
     EXPECT_EQ(m.AnswerD[10], lines[69]);
     QByteArray noise(3000, 'x');
     for (int i = 0; i < noise.size(); ++i)
         noise[i] = static_cast<char>((i * 7919) % 251);
-    TempCurrentDir::writeFile(setFile, noise);
-    EXPECT_THROW(loadQuestionSetFile(m, setFile), FileError);
+    m_dir.writeFile(setFile, noise);
+    EXPECT_THROW(loadQuestionSetFile(m_dir.folder(), m, setFile), FileError);
 }
 
 TEST_F(QuestionSetFile, MissingFileFails)
 {
-    loadOldSet(m);
-    EXPECT_THROW(loadQuestionSetFile(m, "multiple/Nothing here.txt"), FileError);
+    loadOldSet(m_dir, m);
+    EXPECT_THROW(loadQuestionSetFile(m_dir.folder(), m, "multiple/Nothing here.txt"), FileError);
     expectPlaceNamedSet(m, "new", "old", 0);
 }
 
@@ -170,8 +169,8 @@ TEST_F(QuestionSetFile, LoaderTurnsAmpersandsIntoCommasButLeavesTheDigitAsRead)
     lines[8] = "not read as text";
     lines[9] = "  Blanks go";
     lines[10] = "\"Hot\" things"; // a quoted field ends at its closing quote
-    TempCurrentDir::writeFile(setFile, crlfFile(lines));
-    loadQuestionSetFile(m, setFile);
+    m_dir.writeFile(setFile, crlfFile(lines));
+    loadQuestionSetFile(m_dir.folder(), m, setFile);
     EXPECT_EQ(m.CurrentSetTitle, "Rocks, soils and metals");
     EXPECT_EQ(m.QuestionText[1], "Salt , water?");
     EXPECT_EQ(m.AnswerD[1], ",,");
@@ -201,7 +200,7 @@ TEST_F(QuestionSetFile, WriterLaysOutSeventyTwoCrLfLines)
     set.title = "Rocks, soils and metals";
     set.questions[9].answers[3] = "salt & water, sand";
 
-    writeQuestionSet("multiple/Rocks, soils and metals.txt", set);
+    writeQuestionSet(m_dir.folder(), "multiple/Rocks, soils and metals.txt", set);
 
     QByteArray expected = "Rocks& soils and metals\r\n \r\n";
     for (int n = 1; n <= 10; ++n) {
@@ -210,7 +209,7 @@ TEST_F(QuestionSetFile, WriterLaysOutSeventyTwoCrLfLines)
         expected += q + "\r\n" + q + "A\r\n" + q + "B\r\n" + q + "C\r\n" + d + "\r\n";
         expected += QByteArray::number(4 - (n - 1) % 4) + "\r\n \r\n";
     }
-    EXPECT_EQ(TempCurrentDir::readFile("multiple/Rocks, soils and metals.txt"), expected);
+    EXPECT_EQ(m_dir.readFile("multiple/Rocks, soils and metals.txt"), expected);
 }
 
 struct RoundTrip {
@@ -248,8 +247,8 @@ TEST_F(QuestionSetFile, TypedTextReadsBackAsTypedWhereverTheFormatAllows)
         set.questions[0].text = c.typed;
         set.questions[4].answers[1] = c.typed;
         set.questions[9].answers[3] = c.typed;
-        writeQuestionSet(setFile, set);
-        loadQuestionSetFile(m, setFile);
+        writeQuestionSet(m_dir.folder(), setFile, set);
+        loadQuestionSetFile(m_dir.folder(), m, setFile);
         EXPECT_EQ(m.CurrentSetTitle, c.readBack);
         EXPECT_EQ(m.QuestionText[1], c.readBack);
         EXPECT_EQ(m.AnswerB[5], c.readBack);
@@ -273,19 +272,20 @@ TEST_F(QuestionSetFile, WriterRefusesWhatCannotBeStoredAndLeavesTheOldFile)
     };
     for (const auto &[name, spoil] : cases) {
         SCOPED_TRACE(name);
-        TempCurrentDir::writeFile(setFile, original);
+        m_dir.writeFile(setFile, original);
         QuestionSetText set = placeNamedSet();
         spoil(set);
-        EXPECT_THROW(writeQuestionSet(setFile, set), FileError);
-        EXPECT_EQ(TempCurrentDir::readFile(setFile), original);
-        EXPECT_EQ(TempCurrentDir::entries("multiple"), QStringList{"Rocks.txt"});
+        EXPECT_THROW(writeQuestionSet(m_dir.folder(), setFile, set), FileError);
+        EXPECT_EQ(m_dir.readFile(setFile), original);
+        EXPECT_EQ(m_dir.entries("multiple"), QStringList{"Rocks.txt"});
     }
 }
 
 TEST_F(QuestionSetFile, WriterFailsWithoutItsFolder)
 {
-    EXPECT_THROW(writeQuestionSet("no folder/Rocks.txt", placeNamedSet()), FileError);
-    EXPECT_FALSE(QFileInfo::exists("no folder"));
+    EXPECT_THROW(writeQuestionSet(m_dir.folder(), "no folder/Rocks.txt", placeNamedSet()),
+                 FileError);
+    EXPECT_FALSE(QFileInfo::exists(m_dir.filePath("no folder")));
 }
 
 struct InstalledSet {
@@ -309,7 +309,7 @@ TEST(InstalledQuestionSets, LoadWithTenCompleteQuestionsAndSpreadAnswers)
     for (const InstalledSet &installed : installedSets) {
         SCOPED_TRACE(installed.title);
         QuizSession m;
-        SeqReader file(installed.path);
+        SeqReader file(classroom.folder(), installed.path);
         LoadQuestionSet(m, file);
         EXPECT_TRUE(file.atEnd()) << "more than 72 lines";
         EXPECT_EQ(m.CurrentSetTitle, installed.title);
@@ -341,7 +341,7 @@ TEST(InstalledQuestionSets, EveryQuestionAndAnswerFitsTheQuizScreen)
     for (const InstalledSet &installed : installedSets) {
         SCOPED_TRACE(installed.title);
         QuizSession m;
-        loadQuestionSetFile(m, installed.path);
+        loadQuestionSetFile(classroom.folder(), m, installed.path);
         for (int n = 1; n <= 10; ++n) {
             SCOPED_TRACE(m.QuestionText[n].toStdString());
             const QRect used = questionFont.boundingRect(

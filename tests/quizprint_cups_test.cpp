@@ -2,6 +2,7 @@
 // queue that scripts/cups-queue.sh sets up, then read back from the PDF. Each PDF is also copied
 // into the gallery folder, so anyone can look at the page.
 #include "doubles/doubles.h"
+#include "platform/contentpath.h"
 #include "platform/qtprinter.h"
 #include "quiz/certificateprint.h"
 #include "quiz/questionset.h"
@@ -27,8 +28,8 @@ namespace
 QuizSession installedQuestionSet()
 {
     QuizSession m;
-    loadQuestionSetFile(m, QStringLiteral(KELVARIN_CONTENT_DIR) +
-                               "/multiple/Properties of Materials.txt");
+    loadQuestionSetFile(ContentFolder(QStringLiteral(KELVARIN_CONTENT_DIR)), m,
+                        "multiple/Properties of Materials.txt");
     return m;
 }
 

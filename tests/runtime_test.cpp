@@ -3,6 +3,7 @@
 #include "app/screenstyle.h"
 #include "doubles/manualclock.h"
 #include "menus/intro0.h"
+#include "platform/displayscale.h"
 #include "platform/form.h"
 #include "platform/label.h"
 #include "platform/optionbutton.h"
@@ -49,7 +50,7 @@ public:
 class StageTest : public ::testing::Test
 {
 protected:
-    StageTest() : stage(clock)
+    StageTest() : stage(clock, ContentFolder(QStringLiteral(KELVARIN_CONTENT_DIR)))
     {
         stage.resize(800, 600);
         stage.show();
@@ -175,7 +176,7 @@ QRect inkBounds(const QImage &image)
 TEST_F(StageTest, AtADisplayScaleScreensAreLargerButControlsStillWorkInTwips)
 {
     const QRect inkAtOneToOne = inkBounds(ProbeForm(stage).label->grab().toImage());
-    const DisplayScaleForTest scale(1.8);
+    stage.setDisplayScale(1.8);
     stage.resize(1920, 1080);
     ProbeForm form(stage);
     ApplyScreenStyle(form);

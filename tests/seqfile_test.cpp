@@ -1,7 +1,7 @@
 #include "platform/errors.h"
 #include "platform/filebytes.h"
 #include "platform/seqfile.h"
-#include "tempcurrentdir.h"
+#include "tempclassroom.h"
 
 #include <QFileInfo>
 #include <gmock/gmock.h>
@@ -44,9 +44,9 @@ TEST(SeqFileReader, ReadsFieldsByTheFieldRule)
     };
     for (const FieldCase &c : cases) {
         SCOPED_TRACE(c.name);
-        TempCurrentDir dir;
-        TempCurrentDir::writeFile("f.txt", c.bytes);
-        SeqReader reader("f.txt");
+        const TempClassroom dir;
+        dir.writeFile("f.txt", c.bytes);
+        SeqReader reader(dir.folder(), "f.txt");
         for (const QString &expected : c.fields)
             EXPECT_EQ(reader.readField(), expected);
         EXPECT_THROW(reader.readField(), FileError);
@@ -59,9 +59,9 @@ TEST(SeqFileReader, ReadsNumbersWithBlanksAroundThem)
         {" 3 \r\n", 3}, {"-3 \r\n", -3}, {"12\r\n", 12}, {"\t7\t \n", 7}, {" 1000 ", 1000}};
     for (const auto &[bytes, expected] : cases) {
         SCOPED_TRACE(bytes.toStdString());
-        TempCurrentDir dir;
-        TempCurrentDir::writeFile("n.txt", bytes);
-        EXPECT_EQ(SeqReader("n.txt").readNumber(), expected);
+        const TempClassroom dir;
+        dir.writeFile("n.txt", bytes);
+        EXPECT_EQ(SeqReader(dir.folder(), "n.txt").readNumber(), expected);
     }
 }
 
@@ -70,9 +70,9 @@ TEST(SeqFileReader, RefusesWhatIsNotANumber)
     for (const QByteArray bytes :
          {"abc\r\n", " \r\n", "3x\r\n", "3 4\r\n", "1.5\r\n", "-\r\n", "99999999999\r\n", ""}) {
         SCOPED_TRACE(bytes.toStdString());
-        TempCurrentDir dir;
-        TempCurrentDir::writeFile("n.txt", bytes);
-        SeqReader reader("n.txt");
+        const TempClassroom dir;
+        dir.writeFile("n.txt", bytes);
+        SeqReader reader(dir.folder(), "n.txt");
         EXPECT_THROW(reader.readNumber(), FileError);
     }
 }
@@ -81,22 +81,22 @@ TEST(SeqFileReader, RefusesWhatIsNotANumber)
 // until something writes to it.
 TEST(SeqFileReader, ReadsOnlyRegularFilesOfASensibleSize)
 {
-    TempCurrentDir dir;
-    ASSERT_EQ(::mkfifo("fifo.txt", 0600), 0);
-    TempCurrentDir::makeFolder("folder.txt");
-    TempCurrentDir::writeFile("huge.txt", QByteArray(MaxReadableFileBytes + 1, 'x'));
+    const TempClassroom dir;
+    ASSERT_EQ(::mkfifo(qPrintable(dir.filePath("fifo.txt")), 0600), 0);
+    dir.makeFolder("folder.txt");
+    dir.writeFile("huge.txt", QByteArray(MaxReadableFileBytes + 1, 'x'));
     for (const char *name : {"nothing.txt", "fifo.txt", "folder.txt", "huge.txt", "/dev/zero"}) {
         SCOPED_TRACE(name);
-        EXPECT_THROW(SeqReader{name}, FileError);
+        EXPECT_THROW(SeqReader(dir.folder(), name), FileError);
     }
-    TempCurrentDir::writeFile("bom.txt", "\xEF\xBB\xBF 2 \r\n");
-    EXPECT_EQ(SeqReader("bom.txt").readNumber(), 2);
+    dir.writeFile("bom.txt", "\xEF\xBB\xBF 2 \r\n");
+    EXPECT_EQ(SeqReader(dir.folder(), "bom.txt").readNumber(), 2);
 }
 
 TEST(SeqFileWriter, WritesWindows1252LinesWithCrLfAndBlankedNumbers)
 {
-    TempCurrentDir dir;
-    SeqWriter writer("out.txt");
+    const TempClassroom dir;
+    SeqWriter writer(dir.folder(), "out.txt");
     writer.writeNumberLine(3);
     writer.writeNumberLine(-3);
     writer.writeNumberLine(0);
@@ -104,97 +104,97 @@ TEST(SeqFileWriter, WritesWindows1252LinesWithCrLfAndBlankedNumbers)
     writer.writeLine(QStringLiteral("日 x"));
     writer.writeLine("");
     writer.commit();
-    EXPECT_EQ(TempCurrentDir::readFile("out.txt"),
-              " 3 \r\n-3 \r\n 0 \r\ncaf\xe9 \x80\r\n? x\r\n\r\n");
+    EXPECT_EQ(dir.readFile("out.txt"), " 3 \r\n-3 \r\n 0 \r\ncaf\xe9 \x80\r\n? x\r\n\r\n");
 }
 
 TEST(SeqFileWriter, AbandonedWriterLeavesTheOldFileAsItWas)
 {
-    TempCurrentDir dir;
+    const TempClassroom dir;
     const QByteArray old = "old\ncontent without CR\n";
-    TempCurrentDir::writeFile("f.txt", old);
+    dir.writeFile("f.txt", old);
     {
-        SeqWriter writer("f.txt");
+        SeqWriter writer(dir.folder(), "f.txt");
         writer.writeLine("new");
     }
-    EXPECT_EQ(TempCurrentDir::readFile("f.txt"), old);
-    EXPECT_EQ(TempCurrentDir::entries("."), QStringList{"f.txt"});
+    EXPECT_EQ(dir.readFile("f.txt"), old);
+    EXPECT_EQ(dir.entries("."), QStringList{"f.txt"});
 }
 
 TEST(SeqFileWriter, NewFileAppearsOnlyOnCommit)
 {
-    TempCurrentDir dir;
-    SeqWriter writer("f.txt");
+    const TempClassroom dir;
+    SeqWriter writer(dir.folder(), "f.txt");
     writer.writeLine("x");
-    EXPECT_FALSE(QFile::exists("f.txt"));
+    EXPECT_FALSE(QFile::exists(dir.filePath("f.txt")));
     writer.commit();
-    EXPECT_EQ(TempCurrentDir::readFile("f.txt"), "x\r\n");
+    EXPECT_EQ(dir.readFile("f.txt"), "x\r\n");
 }
 
 // A full disk shows only when the buffered bytes are flushed; the save must fail there and leave
 // the old file as it was, not put an empty or cut file in its place.
 TEST(SeqFileWriter, FullDiskFailsTheSaveAndKeepsTheOldFile)
 {
-    TempCurrentDir dir;
-    TempCurrentDir::makeFolder("small");
-    if (::geteuid() != 0 || ::mount("tmpfs", "small", "tmpfs", 0, "size=64k") != 0)
+    const TempClassroom dir;
+    dir.makeFolder("small");
+    if (::geteuid() != 0 ||
+        ::mount("tmpfs", qPrintable(dir.filePath("small")), "tmpfs", 0, "size=64k") != 0)
         GTEST_SKIP() << "mounting a small disk needs root";
     const QByteArray old = "old content\r\n";
-    TempCurrentDir::writeFile("small/f.txt", old);
-    QFile filler("small/filler");
+    dir.writeFile("small/f.txt", old);
+    QFile filler(dir.filePath("small/filler"));
     filler.open(QIODevice::WriteOnly);
     while (filler.write(QByteArray(4096, 'x')) > 0 && filler.flush()) {
     }
     filler.close();
     bool failed = false;
     try {
-        SeqWriter writer("small/f.txt");
+        SeqWriter writer(dir.folder(), "small/f.txt");
         writer.writeLine("new content");
         writer.commit();
     } catch (const FileError &) {
         failed = true;
     }
     EXPECT_TRUE(failed);
-    EXPECT_EQ(TempCurrentDir::readFile("small/f.txt"), old);
-    EXPECT_EQ(TempCurrentDir::entries("small"), (QStringList{"f.txt", "filler"}));
-    ::umount("small");
+    EXPECT_EQ(dir.readFile("small/f.txt"), old);
+    EXPECT_EQ(dir.entries("small"), (QStringList{"f.txt", "filler"}));
+    ::umount(qPrintable(dir.filePath("small")));
 }
 
 // In a shared folder a link is someone else's: a save replaces the link itself, never the file it
 // leads to, and never creates the file a dangling one names; a linked folder is refused.
 TEST(SeqFileWriter, ReplacesALinkNeverWritesThroughIt)
 {
-    TempCurrentDir dir;
-    TempCurrentDir::makeFolder("elsewhere");
-    TempCurrentDir::makeFolder("multiple");
-    TempCurrentDir::writeFile("elsewhere/private.txt", "the user's own");
-    const QString elsewhere = QDir::currentPath() + "/elsewhere";
-    QFile::link(elsewhere + "/private.txt", "multiple/rocks.txt");
-    QFile::link(elsewhere + "/missing.txt", "multiple/track.txt");
-    QFile::link(elsewhere, "linked");
+    const TempClassroom dir;
+    dir.makeFolder("elsewhere");
+    dir.makeFolder("multiple");
+    dir.writeFile("elsewhere/private.txt", "the user's own");
+    const QString elsewhere = dir.filePath("elsewhere");
+    QFile::link(elsewhere + "/private.txt", dir.filePath("multiple/rocks.txt"));
+    QFile::link(elsewhere + "/missing.txt", dir.filePath("multiple/track.txt"));
+    QFile::link(elsewhere, dir.filePath("linked"));
     for (const QString path : {"multiple/rocks.txt", "multiple/track.txt"}) {
-        SeqWriter writer(path);
+        SeqWriter writer(dir.folder(), path);
         writer.writeLine("saved");
         writer.commit();
-        EXPECT_EQ(TempCurrentDir::readFile(path), "saved\r\n");
-        EXPECT_FALSE(QFileInfo(path).isSymLink());
+        EXPECT_EQ(dir.readFile(path), "saved\r\n");
+        EXPECT_FALSE(QFileInfo(dir.filePath(path)).isSymLink());
     }
     try {
-        SeqWriter writer("linked/new.txt");
+        SeqWriter writer(dir.folder(), "linked/new.txt");
         writer.writeLine("saved");
         writer.commit();
         ADD_FAILURE() << "saved through a linked folder";
     } catch (const FileError &e) {
         EXPECT_THAT(e.what(), ::testing::HasSubstr("symbolic link"));
     }
-    EXPECT_EQ(TempCurrentDir::entries("elsewhere"), QStringList{"private.txt"});
-    EXPECT_EQ(TempCurrentDir::readFile("elsewhere/private.txt"), "the user's own");
+    EXPECT_EQ(dir.entries("elsewhere"), QStringList{"private.txt"});
+    EXPECT_EQ(dir.readFile("elsewhere/private.txt"), "the user's own");
 }
 
 TEST(SeqFileWriter, MissingFolderThrows)
 {
-    TempCurrentDir dir;
-    EXPECT_THROW(SeqWriter("absent/f.txt"), FileError);
+    const TempClassroom dir;
+    EXPECT_THROW(SeqWriter(dir.folder(), "absent/f.txt"), FileError);
 }
 
 } // namespace

@@ -27,13 +27,6 @@ bool inFront(QWidget *front, QWidget *back)
     return children.indexOf(front) > children.indexOf(back);
 }
 
-void writeIndex(const QByteArray &bytes)
-{
-    QFile file("multiple/track.txt");
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 class ShellTest : public ProgramFixture
 {
 protected:
@@ -216,7 +209,7 @@ TEST_F(ShellTest, CtrlMSwitchesSoundFromAnyScreenAndTheMenuFollows)
 
 TEST_F(ShellTest, TheIndexIsReadOnTheFirstTickOnly)
 {
-    writeIndex(" 2 \r\nRocks\r\nSoils\r\n");
+    classroom.writeFile("multiple/track.txt", " 2 \r\nRocks\r\nSoils\r\n");
     Intro0 &menu = openMainMenu();
     EXPECT_EQ(worksheetList().WorksheetCount, 0) << "read in the timer, not in the load";
     clock.advance(1);
@@ -224,7 +217,7 @@ TEST_F(ShellTest, TheIndexIsReadOnTheFirstTickOnly)
     EXPECT_EQ(worksheetList().WorksheetTitles[2], "Soils");
     EXPECT_FALSE(menu.Timer1->Enabled());
 
-    writeIndex(" 1 \r\nMetals\r\n");
+    classroom.writeFile("multiple/track.txt", " 1 \r\nMetals\r\n");
     clock.advance(1000);
     EXPECT_EQ(worksheetList().WorksheetCount, 2);
 }

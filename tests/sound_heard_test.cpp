@@ -145,14 +145,14 @@ TEST(SoundOnPulseAudio, EveryClipIsHeardWholeEachTimeItIsPlayed)
         GTEST_SKIP() << sink.failure().toStdString();
     ClassroomFolder classroom;
     QMap<QString, std::vector<float>> samples;
-    for (const QString &clip : QDir("wav").entryList({"*.wav"}, QDir::Files))
-        samples[clip] = clipSamples("wav/" + clip);
+    for (const QString &clip : QDir(classroom.filePath("wav")).entryList({"*.wav"}, QDir::Files))
+        samples[clip] = clipSamples(classroom.filePath("wav/" + clip));
     ASSERT_GE(samples.size(), 19);
     ASSERT_FALSE(samples.first().empty()) << "sox could not read the clips";
     QList<Play> plays = playList(samples);
 
     qputenv("PULSE_SERVER", sink.serverAddress());
-    CanberraSndDevil devil;
+    CanberraSndDevil devil(classroom.folder());
     sink.startRecording();
     QElapsedTimer clock;
     clock.start();
@@ -203,11 +203,11 @@ TEST(SoundOnPulseAudio, StopSilencesAClipStillSounding)
     if (!sink.failure().isEmpty())
         GTEST_SKIP() << sink.failure().toStdString();
     ClassroomFolder classroom;
-    const std::vector<float> gong = clipSamples("wav/gong.wav");
+    const std::vector<float> gong = clipSamples(classroom.filePath("wav/gong.wav"));
     ASSERT_GT(gong.size(), size_t(3000 * samplesPerMs)) << "the gong should outlast the test";
 
     qputenv("PULSE_SERVER", sink.serverAddress());
-    CanberraSndDevil devil;
+    CanberraSndDevil devil(classroom.folder());
     sink.startRecording();
     devil.Play("wav\\gong.wav");
     QTest::qWait(600);
@@ -232,12 +232,12 @@ TEST(SoundOnPulseAudio, EveryClickOfAPupilFindingTheirWayIsHeard)
     if (!sink.failure().isEmpty())
         GTEST_SKIP() << sink.failure().toStdString();
     ClassroomFolder classroom;
-    const std::vector<float> clickClip = clipSamples("wav/click.wav");
+    const std::vector<float> clickClip = clipSamples(classroom.filePath("wav/click.wav"));
     ASSERT_FALSE(clickClip.empty()) << "sox could not read the click";
 
     qputenv("PULSE_SERVER", sink.serverAddress());
     sink.startRecording();
-    auto program = std::make_unique<Program>();
+    auto program = std::make_unique<Program>(classroom.folder());
     wireMainMenu(program->screens);
     program->stage.showOnScreen(Stage::Size::ActualSize);
     program->stage.handlers().run([&] { program->screens.titlefrm().show(); });

@@ -65,12 +65,12 @@ TEST(CanberraSndDevil, AMissingOrBrokenClipIsSilenceAndALogLineNotAFailure)
         GTEST_SKIP() << sink.failure().toStdString();
     qputenv("PULSE_SERVER", sink.serverAddress());
     ClassroomFolder classroom;
-    QFile broken("wav/broken.wav");
+    QFile broken(classroom.filePath("wav/broken.wav"));
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
     broken.write("RIFF not really a wave file");
     broken.close();
     SoundLog log;
-    CanberraSndDevil devil;
+    CanberraSndDevil devil(classroom.folder());
     EXPECT_NO_THROW(devil.Play("wav\\nothing-here.wav"));
     EXPECT_NO_THROW(devil.Play("wav\\broken.wav"));
     EXPECT_TRUE(log.mentions("wav\\nothing-here.wav"));
@@ -90,7 +90,7 @@ TEST(CanberraSndDevil, NeitherPlayNorTheEndWaitsOnASoundServerThatHasHung)
     QElapsedTimer clock;
     clock.start();
     {
-        CanberraSndDevil devil;
+        CanberraSndDevil devil(classroom.folder());
         for (int n = 0; n < 5; ++n)
             devil.Play("wav\\click.wav");
         EXPECT_LT(clock.elapsed(), 1000) << "Play waited on the sound server";
@@ -110,7 +110,7 @@ TEST(CanberraSndDevil, WithNoWayToSoundTheLogSaysSoOnceAndWhy)
     qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(classroom.path()) + "/no-server");
     SoundLog log;
     {
-        CanberraSndDevil devil;
+        CanberraSndDevil devil(classroom.folder());
         for (int n = 0; n < 3; ++n)
             devil.Play("wav\\click.wav");
         ASSERT_TRUE(QTest::qWaitFor([&] { return !log.warnings().isEmpty(); }, 5000));

@@ -111,7 +111,7 @@ TEST_F(TopicMenuTest, AMissingOrShortQuestionSetIsReportedAndTheMenuStaysUsable)
         if (missing) {
             classroom.remove("multiple/Changes in Materials.txt");
         } else {
-            QFile shortSet("multiple/Changes in Materials.txt");
+            QFile shortSet(classroom.filePath("multiple/Changes in Materials.txt"));
             ASSERT_TRUE(shortSet.open(QIODevice::WriteOnly));
             shortSet.write("Changes in Materials\r\n \r\nOnly one question?\r\n");
         }

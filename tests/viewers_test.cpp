@@ -8,7 +8,6 @@
 #include "platform/picturebox.h"
 #include "platform/timer.h"
 #include "programfixture.h"
-#include "tempcurrentdir.h"
 #include "viewers/guide.h"
 #include "viewers/teacher.h"
 
@@ -120,7 +119,7 @@ TEST_F(ViewerTest, GuidePagesThroughThreePagesAndLosesItsBoxesOnTheBareScreen)
 TEST_F(ViewerTest, APageWithoutItsPrintCopyIsToldAndNeverPrinted)
 {
     classroom.remove("wmf2/guide1.wmf");
-    TempCurrentDir::writeFile("wmf2/guide2.wmf", "not a metafile");
+    classroom.writeFile("wmf2/guide2.wmf", "not a metafile");
     screens->intro0().Label2_Click(20);
     Guide &guide = screens->guide();
     const auto clickPrint = [&] { QTest::mouseClick(&guide.Label3[0], Qt::LeftButton); };

@@ -132,10 +132,11 @@ TEST_F(WizardTest, TitlesThatCantNameAFileAreRefusedBeforeAnythingIsWritten)
         messageBoxes.asked.clear();
         click(wizard.Label3[1]);
         EXPECT_EQ(messageBoxes.asked, QStringList{"Your worksheet has been saved."});
-        EXPECT_TRUE(QFile::exists("multiple/" + QString::fromUtf8(title) + ".txt"));
+        EXPECT_TRUE(
+            QFile::exists(classroom.filePath("multiple/" + QString::fromUtf8(title) + ".txt")));
     }
     WorksheetList listed;
-    readIndex(listed);
+    readIndex(classroom.folder(), listed);
     EXPECT_EQ(listed.WorksheetCount, static_cast<int>(std::size(accepted)));
 }
 
@@ -150,7 +151,7 @@ TEST_F(WizardTest, SaveFailuresSayWhyKeepTheWizardOpenAndLeaveNoUnlistedFile)
         << messageBoxes.asked[0].toStdString();
     EXPECT_TRUE(messageBoxes.asked[0].contains("\"Rebuild the list\""));
     EXPECT_EQ(fileBytes("multiple/track.txt"), " 3 \r\nOnly one\r\n");
-    EXPECT_FALSE(QFile::exists("multiple/Magnets.txt"));
+    EXPECT_FALSE(QFile::exists(classroom.filePath("multiple/Magnets.txt")));
 
     writeIndex(1000);
     messageBoxes.asked.clear();
@@ -159,7 +160,7 @@ TEST_F(WizardTest, SaveFailuresSayWhyKeepTheWizardOpenAndLeaveNoUnlistedFile)
               QStringList{saveFailed + "\nThe list of worksheets is full: it holds 1000 "
                                        "worksheets. Delete one that is no longer needed, then "
                                        "save again."});
-    EXPECT_FALSE(QFile::exists("multiple/Magnets.txt"));
+    EXPECT_FALSE(QFile::exists(classroom.filePath("multiple/Magnets.txt")));
     EXPECT_TRUE(screens->wizard().isVisible());
 }
 
@@ -204,7 +205,7 @@ TEST_F(WizardTest, ANewWorksheetReplacesOneOfTheSameNameOnlyWhenTheTeacherAgrees
                                                      " belongs to the topic's own quiz"));
     }
     EXPECT_EQ(fileBytes("multiple/Properties of Materials.txt"), topicQuiz);
-    EXPECT_EQ(QDir("multiple").entryList(QDir::Files, QDir::Name),
+    EXPECT_EQ(QDir(classroom.filePath("multiple")).entryList(QDir::Files, QDir::Name),
               (QStringList{"Changes in Materials.txt", "Properties of Materials.txt", "rocks.txt",
                            "track.txt"}));
 }

@@ -1,5 +1,5 @@
 #include "platform/errors.h"
-#include "tempcurrentdir.h"
+#include "tempclassroom.h"
 #include "worksheets/worksheetindex.h"
 #include "worksheets/worksheetlist.h"
 
@@ -14,9 +14,10 @@ const QString trackFile = QStringLiteral("multiple/track.txt");
 class WorksheetIndex : public ::testing::Test
 {
 protected:
-    WorksheetIndex() { TempCurrentDir::makeFolder("multiple"); }
-    static void setIndex(const QByteArray &bytes) { TempCurrentDir::writeFile(trackFile, bytes); }
-    static QByteArray indexBytes() { return TempCurrentDir::readFile(trackFile); }
+    WorksheetIndex() { m_dir.makeFolder("multiple"); }
+    void setIndex(const QByteArray &bytes) const { m_dir.writeFile(trackFile, bytes); }
+    QByteArray indexBytes() const { return m_dir.readFile(trackFile); }
+    const ContentFolder &classroom() const { return m_dir.folder(); }
 
     static QStringList listed(const WorksheetList &m)
     {
@@ -25,14 +26,14 @@ protected:
             titles.append(m.WorksheetTitles[i]);
         return titles;
     }
-    static QStringList readBack()
+    QStringList readBack() const
     {
         WorksheetList fresh;
-        readIndex(fresh);
+        readIndex(classroom(), fresh);
         return listed(fresh);
     }
 
-    TempCurrentDir m_dir;
+    TempClassroom m_dir;
     WorksheetList m;
 };
 
@@ -40,8 +41,8 @@ TEST_F(WorksheetIndex, AddingAListedTitleLeavesTheFileByteForByte)
 {
     const QByteArray original = "2\nRocks\n\"Soils, sand\"  \n";
     setIndex(original);
-    addEntry(m, "Soils, sand");
-    addEntry(m, "Rocks");
+    addEntry(classroom(), m, "Soils, sand");
+    addEntry(classroom(), m, "Rocks");
     EXPECT_EQ(indexBytes(), original);
 }
 
@@ -50,10 +51,10 @@ TEST_F(WorksheetIndex, TitlesDifferingOnlyInCaseAreOneEntry)
 {
     const QByteArray original = " 1 \r\nRocks\r\n";
     setIndex(original);
-    addEntry(m, "rocks");
-    addEntry(m, "ROCKS");
+    addEntry(classroom(), m, "rocks");
+    addEntry(classroom(), m, "ROCKS");
     EXPECT_EQ(indexBytes(), original);
-    addEntry(m, "Water");
+    addEntry(classroom(), m, "Water");
     EXPECT_EQ(m.WorksheetCount, 1); // until the next reading
     EXPECT_EQ(m.WorksheetTitles[2], "Water");
 }
@@ -80,10 +81,10 @@ TEST_F(WorksheetIndex, OlderIndexesReadATitleALineAndAreWrittenBackQuoted)
         setIndex(row.file);
         EXPECT_EQ(readBack(), row.titles);
         WorksheetList catalogue;
-        readIndexSkippingFailures(catalogue);
+        readIndexSkippingFailures(classroom(), catalogue);
         EXPECT_EQ(listed(catalogue), row.titles);
-        EXPECT_FALSE(indexIsDamaged());
-        addEntry(m, "Ice");
+        EXPECT_FALSE(indexIsDamaged(classroom()));
+        addEntry(classroom(), m, "Ice");
         EXPECT_EQ(indexBytes(), row.rewritten);
     }
 }
@@ -91,7 +92,7 @@ TEST_F(WorksheetIndex, OlderIndexesReadATitleALineAndAreWrittenBackQuoted)
 TEST_F(WorksheetIndex, MissingIndexIsCreatedByAdding)
 {
     m.WorksheetCount = 3;
-    addEntry(m, "Rocks");
+    addEntry(classroom(), m, "Rocks");
     EXPECT_EQ(indexBytes(), " 1 \r\nRocks\r\n");
 }
 
@@ -99,12 +100,12 @@ TEST_F(WorksheetIndex, RemovingTheOnlyEntryLeavesTheCountLine)
 {
     setIndex(" 1 \r\nRocks\r\n");
     m.SelectedWorksheet = "Rocks";
-    removeEntry(m);
+    removeEntry(classroom(), m);
     EXPECT_EQ(indexBytes(), " 0 \r\n");
     EXPECT_EQ(m.WorksheetCount, 0);
 
     m.WorksheetCount = 4;
-    readIndex(m); // count 0 and no further lines: an empty list
+    readIndex(classroom(), m); // count 0 and no further lines: an empty list
     EXPECT_EQ(m.WorksheetCount, 0);
 }
 
@@ -112,7 +113,7 @@ TEST_F(WorksheetIndex, RemovingKeepsOrderAndMemoryMatchesFile)
 {
     setIndex(" 5 \r\nA\r\nB\r\nA\r\nC\r\nD\r\n");
     m.SelectedWorksheet = "A";
-    removeEntry(m); // the last of the two
+    removeEntry(classroom(), m); // the last of the two
     EXPECT_EQ(indexBytes(), " 4 \r\nA\r\nB\r\nC\r\nD\r\n");
     EXPECT_EQ(listed(m), (QStringList{"A", "B", "C", "D"}));
     EXPECT_EQ(readBack(), listed(m));
@@ -123,7 +124,7 @@ TEST_F(WorksheetIndex, RemovingAnUnlistedTitleChangesNothing)
     const QByteArray original = "2\nRocks\nWater";
     setIndex(original);
     m.SelectedWorksheet = "rocks";
-    EXPECT_NO_THROW(removeEntry(m));
+    EXPECT_NO_THROW(removeEntry(classroom(), m));
     EXPECT_EQ(indexBytes(), original);
     EXPECT_EQ(m.WorksheetCount, 2);
 }
@@ -140,12 +141,12 @@ TEST_F(WorksheetIndex, AwkwardTitlesReadBackWholeWithoutShiftingOthers)
                                 "Ends  ",
                                 "Ölé €"};
     for (const QString &title : titles)
-        addEntry(m, title);
-    addEntry(m, "Water");
+        addEntry(classroom(), m, title);
+    addEntry(classroom(), m, "Water");
     EXPECT_EQ(readBack(), titles + QStringList{"Water"});
 
     m.SelectedWorksheet = "  Ice";
-    removeEntry(m);
+    removeEntry(classroom(), m);
     QStringList expected = titles + QStringList{"Water"};
     expected.removeAt(1);
     EXPECT_EQ(readBack(), expected);
@@ -159,9 +160,9 @@ TEST_F(WorksheetIndex, UnstorableTitlesAreRefusedAndTheFileIsUntouched)
          {"\"Quoted\" start", "Comma, \"and quote\"", " \"x\"", "two\r\nlines", "日本"}) {
         SCOPED_TRACE(title.toStdString());
         EXPECT_FALSE(canStoreTitle(title));
-        EXPECT_THROW(addEntry(m, title), FileError);
+        EXPECT_THROW(addEntry(classroom(), m, title), FileError);
         EXPECT_EQ(indexBytes(), original);
-        EXPECT_EQ(TempCurrentDir::entries("multiple"), QStringList{"track.txt"});
+        EXPECT_EQ(m_dir.entries("multiple"), QStringList{"track.txt"});
     }
 }
 
@@ -177,10 +178,10 @@ TEST_F(WorksheetIndex, DamagedIndexIsNeverRewritten)
     for (const QByteArray &original : damaged) {
         SCOPED_TRACE(original.toStdString());
         setIndex(original);
-        EXPECT_TRUE(indexIsDamaged());
-        EXPECT_THROW(addEntry(m, "Water"), DamagedIndexError);
+        EXPECT_TRUE(indexIsDamaged(classroom()));
+        EXPECT_THROW(addEntry(classroom(), m, "Water"), DamagedIndexError);
         m.SelectedWorksheet = "A";
-        EXPECT_THROW(removeEntry(m), DamagedIndexError);
+        EXPECT_THROW(removeEntry(classroom(), m), DamagedIndexError);
         EXPECT_EQ(indexBytes(), original);
     }
 }
@@ -190,11 +191,11 @@ TEST_F(WorksheetIndex, EmptyIndexAndByteOrderMarkDontBlockSaving)
 {
     for (const QByteArray &start : {QByteArray(), QByteArray("\r\n  \r\n")}) {
         setIndex(start);
-        addEntry(m, "Rocks");
+        addEntry(classroom(), m, "Rocks");
         EXPECT_EQ(indexBytes(), " 1 \r\nRocks\r\n");
     }
     setIndex("\xEF\xBB\xBF 1 \r\nRocks\r\n\r\n");
-    addEntry(m, "Water");
+    addEntry(classroom(), m, "Water");
     EXPECT_EQ(indexBytes(), " 2 \r\nRocks\r\nWater\r\n");
 }
 
@@ -204,16 +205,16 @@ TEST_F(WorksheetIndex, ThousandEntriesFitAndTheNextIsRefused)
     for (int i = 1; i <= 999; ++i)
         bytes += "T" + QByteArray::number(i) + "\r\n";
     setIndex(bytes);
-    addEntry(m, "T1000");
+    addEntry(classroom(), m, "T1000");
     const QByteArray full = indexBytes();
     EXPECT_TRUE(full.startsWith(" 1000 \r\nT1\r\n"));
     EXPECT_TRUE(full.endsWith("\r\nT999\r\nT1000\r\n"));
 
     bool written = false;
-    EXPECT_THROW(addEntry(m, "T1001", [&] { written = true; }), WorksheetListFull);
+    EXPECT_THROW(addEntry(classroom(), m, "T1001", [&] { written = true; }), WorksheetListFull);
     EXPECT_FALSE(written) << "nothing is saved that the list can't take";
     EXPECT_EQ(indexBytes(), full);
-    addEntry(m, "t5", [&] { written = true; });
+    addEntry(classroom(), m, "t5", [&] { written = true; });
     EXPECT_TRUE(written) << "a listed title may be saved again";
 }
 
@@ -221,19 +222,19 @@ TEST_F(WorksheetIndex, ThousandEntriesFitAndTheNextIsRefused)
 TEST_F(WorksheetIndex, ASaveWhoseEntryCantBeAddedLeavesNoNewFile)
 {
     setIndex(" 1 \r\nRocks\r\n");
-    TempCurrentDir::writeFile("multiple/Old.txt", "old");
+    m_dir.writeFile("multiple/Old.txt", "old");
     for (const QString title : {"New", "Old"}) {
         SCOPED_TRACE(title.toStdString());
         const auto writeThenLoseTheIndex = [&] {
-            TempCurrentDir::writeFile("multiple/" + title + ".txt", "new");
-            QFile::remove(trackFile);
-            QDir().mkdir(trackFile); // the rewrite can't put a file in its place
+            m_dir.writeFile("multiple/" + title + ".txt", "new");
+            QFile::remove(m_dir.filePath(trackFile));
+            QDir().mkdir(m_dir.filePath(trackFile)); // the rewrite can't put a file in its place
         };
-        EXPECT_THROW(addEntry(m, title, writeThenLoseTheIndex), FileError);
-        QDir().rmdir(trackFile);
+        EXPECT_THROW(addEntry(classroom(), m, title, writeThenLoseTheIndex), FileError);
+        QDir().rmdir(m_dir.filePath(trackFile));
         setIndex(" 1 \r\nRocks\r\n");
     }
-    EXPECT_EQ(TempCurrentDir::entries("multiple"), (QStringList{"Old.txt", "track.txt"}));
+    EXPECT_EQ(m_dir.entries("multiple"), (QStringList{"Old.txt", "track.txt"}));
 }
 
 // Whatever can be read of a damaged index, in its order, then the worksheet files it misses; the
@@ -244,12 +245,12 @@ TEST_F(WorksheetIndex, RebuildingKeepsTheOldIndexAndListsEveryWorksheetFile)
     setIndex(old);
     for (const char *file : {"Ice.txt", "Rocks.txt", "Properties of Materials.txt",
                              "changes in materials.TXT", "Notes.doc", "Apple.txt"})
-        TempCurrentDir::writeFile(QString("multiple/") + file, "x");
-    rebuildIndex(m);
+        m_dir.writeFile(QString("multiple/") + file, "x");
+    rebuildIndex(classroom(), m);
     EXPECT_EQ(indexBytes(), " 4 \r\nRocks\r\n\"Salt, water\"\r\nApple\r\nIce\r\n");
     EXPECT_EQ(listed(m), (QStringList{"Rocks", "Salt, water", "Apple", "Ice"}));
-    EXPECT_EQ(TempCurrentDir::readFile("multiple/track.txt.bak"), old);
-    EXPECT_FALSE(indexIsDamaged());
+    EXPECT_EQ(m_dir.readFile("multiple/track.txt.bak"), old);
+    EXPECT_FALSE(indexIsDamaged(classroom()));
 }
 
 // A failed reading never leaves entries in the list that the file doesn't hold.
@@ -261,32 +262,32 @@ TEST_F(WorksheetIndex, ReadingsNeverLeavePhantomEntries)
         state.WorksheetTitles[2] = "old2";
     };
     withList(m);
-    readIndexSkippingFailures(m); // no file
+    readIndexSkippingFailures(classroom(), m); // no file
     EXPECT_EQ(listed(m), (QStringList{"old1", "old2"}));
 
     setIndex(" 3 \r\nA\r\n"); // short: the main menu keeps its list, the catalogue lists A
-    EXPECT_THROW(readIndex(m), FileError);
+    EXPECT_THROW(readIndex(classroom(), m), FileError);
     EXPECT_EQ(listed(m), (QStringList{"old1", "old2"}));
-    readIndexSkippingFailures(m);
+    readIndexSkippingFailures(classroom(), m);
     EXPECT_EQ(listed(m), QStringList{"A"});
 
     for (const char *bad : {"many\r\nA\r\n", " -4 \r\nA\r\n", " 5000 \r\nA\r\n"}) {
         SCOPED_TRACE(bad);
         withList(m);
         setIndex(bad);
-        EXPECT_THROW(readIndex(m), FileError);
-        EXPECT_NO_THROW(readIndexSkippingFailures(m));
+        EXPECT_THROW(readIndex(classroom(), m), FileError);
+        EXPECT_NO_THROW(readIndexSkippingFailures(classroom(), m));
         EXPECT_EQ(listed(m), (QStringList{"old1", "old2"}));
     }
 }
 
 TEST_F(WorksheetIndex, IndexIsFoundWhateverTheLetterCaseOnDisk)
 {
-    QDir().rename("multiple", "Multiple");
-    TempCurrentDir::writeFile("Multiple/TRACK.TXT", " 1 \r\nRocks\r\n");
-    addEntry(m, "Water");
-    EXPECT_EQ(TempCurrentDir::entries("."), QStringList{"Multiple"});
-    EXPECT_EQ(TempCurrentDir::entries("Multiple"), QStringList{"TRACK.TXT"});
+    QDir().rename(m_dir.filePath("multiple"), m_dir.filePath("Multiple"));
+    m_dir.writeFile("Multiple/TRACK.TXT", " 1 \r\nRocks\r\n");
+    addEntry(classroom(), m, "Water");
+    EXPECT_EQ(m_dir.entries("."), QStringList{"Multiple"});
+    EXPECT_EQ(m_dir.entries("Multiple"), QStringList{"TRACK.TXT"});
     EXPECT_EQ(readBack(), (QStringList{"Rocks", "Water"}));
 }
 
@@ -298,6 +299,8 @@ TEST_F(WorksheetIndex, TwoProcessesChangingTheIndexAtOnceLoseNoChange)
 {
     setIndex(" 2 \r\nKept 1\r\nKept 2\r\n");
     QProcess first, second;
+    first.setWorkingDirectory(m_dir.path());
+    second.setWorkingDirectory(m_dir.path());
     first.start(KELVARIN_INDEX_HAMMER, {"First", "200"});
     second.start(KELVARIN_INDEX_HAMMER, {"Second", "200"});
     for (QProcess *process : {&first, &second}) {
@@ -313,5 +316,5 @@ TEST_F(WorksheetIndex, TwoProcessesChangingTheIndexAtOnceLoseNoChange)
     listed.sort();
     expected.sort();
     EXPECT_EQ(listed.join('\n').toStdString(), expected.join('\n').toStdString());
-    EXPECT_EQ(TempCurrentDir::entries("multiple"), QStringList{"track.txt"}) << "no lock left";
+    EXPECT_EQ(m_dir.entries("multiple"), QStringList{"track.txt"}) << "no lock left";
 }

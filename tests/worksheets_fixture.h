@@ -43,7 +43,7 @@ protected:
     void click(QWidget &control) { QTest::mouseClick(&control, Qt::LeftButton, {}, {8, 8}); }
 
     // An index listing "Worksheet 1" to "Worksheet <count>".
-    static void writeIndex(int count)
+    void writeIndex(int count) const
     {
         QByteArray bytes = " " + QByteArray::number(count) + " \r\n";
         for (int n = 1; n <= count; ++n)
@@ -51,16 +51,14 @@ protected:
         writeFile("multiple/track.txt", bytes);
     }
 
-    static void writeFile(const QString &path, const QByteArray &bytes)
+    void writeFile(const QString &path, const QByteArray &bytes) const
     {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        classroom.writeFile(path, bytes);
     }
 
-    static QByteArray fileBytes(const QString &path)
+    QByteArray fileBytes(const QString &path) const
     {
-        QFile file(path);
+        QFile file(classroom.filePath(path));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 

@@ -95,7 +95,7 @@ TEST_F(CatalogueTest, AWorksheetIsWrittenListedRunEditedAndDeletedWithItsFileKep
               QStringList(2, "Are you sure that you want to delete the worksheet Magnets?"));
     EXPECT_EQ(visibleSlots(), QStringList{});
     EXPECT_EQ(fileBytes("multiple/track.txt"), " 0 \r\n");
-    EXPECT_TRUE(QFile::exists("multiple/Magnets.txt")) << "only the entry goes";
+    EXPECT_TRUE(QFile::exists(classroom.filePath("multiple/Magnets.txt"))) << "only the entry goes";
 
     click(catalogue.Label2[0]);
     finishHandlers();
@@ -157,7 +157,7 @@ TEST_F(CatalogueTest, DeletingMovesTheLaterTitlesUpAndLeavesThePageButtonsAlone)
     EXPECT_TRUE(catalogue.Label3[0].Visible());
     EXPECT_EQ(catalogue.Label4->Caption(), "Page 2");
     WorksheetList listed;
-    readIndex(listed);
+    readIndex(classroom.folder(), listed);
     EXPECT_EQ(listed.WorksheetCount, 24);
     EXPECT_EQ(listed.WorksheetTitles[24], "Worksheet 25");
 }
@@ -207,7 +207,7 @@ TEST_F(CatalogueTest, BrokenWorksheetsCantBeRunButCanBeDeletedAndABadTickCanBeMe
         click(catalogue.Label2[1]);
     EXPECT_EQ(messageBoxes.asked.size(), 4) << "only the questions";
     EXPECT_EQ(fileBytes("multiple/track.txt"), " 0 \r\n");
-    EXPECT_TRUE(QFile::exists("multiple/Short.txt"));
+    EXPECT_TRUE(QFile::exists(classroom.filePath("multiple/Short.txt")));
 }
 
 // "&" reads back as ",", yet an edited worksheet saved under the title it showed stays the one
@@ -228,7 +228,7 @@ TEST_F(CatalogueTest, AnEditedWorksheetKeepsItsTitleAndTheCatalogueShowsWhatWasS
     click(editor.Label3[1]);
     EXPECT_EQ(messageBoxes.asked, QStringList{"Your worksheet has been saved."});
     EXPECT_EQ(fileBytes("multiple/track.txt"), " 1 \r\nSalt & water\r\n");
-    EXPECT_FALSE(QFile::exists("multiple/Salt , water.txt"));
+    EXPECT_FALSE(QFile::exists(classroom.filePath("multiple/Salt , water.txt")));
 
     editor.Text1->setText("Salt and water");
     click(editor.Label3[1]);

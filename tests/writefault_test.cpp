@@ -1,6 +1,6 @@
 #include "platform/errors.h"
 #include "quiz/questionset.h"
-#include "tempcurrentdir.h"
+#include "tempclassroom.h"
 #include "worksheets/worksheetindex.h"
 #include "worksheets/worksheetlist.h"
 
@@ -24,7 +24,7 @@ struct Save {
     QString path;
     QByteArray before;
     QByteArray after;
-    std::function<void()> run; // in the classroom folder; throws FileError on failure
+    std::function<void(const ContentFolder &)> run; // throws FileError on failure
 };
 
 QuestionSetText smallSet()
@@ -68,25 +68,27 @@ std::vector<Save> saves()
     return {
         {"adding to the index", "multiple/track.txt", longIndex(titles),
          longIndex(titles + QByteArrayList{"Water"}),
-         [] {
+         [](const ContentFolder &classroom) {
              WorksheetList m;
-             addEntry(m, "Water");
+             addEntry(classroom, m, "Water");
          }},
         {"removing from the index", "multiple/track.txt", longIndex(titles),
          longIndex(titles.mid(1)),
-         [] {
+         [](const ContentFolder &classroom) {
              WorksheetList m;
              m.SelectedWorksheet = "Rocks";
-             removeEntry(m);
+             removeEntry(classroom, m);
          }},
         {"saving a question set", "multiple/Rocks, soils.txt", "an older set\r\n", smallSetFile(),
-         [] { writeQuestionSet("multiple/Rocks, soils.txt", smallSet()); }},
+         [](const ContentFolder &classroom) {
+             writeQuestionSet(classroom, "multiple/Rocks, soils.txt", smallSet());
+         }},
     };
 }
 
 // Runs the save in a child process that may write no file beyond limit bytes: "saved", "failed"
 // (FileError) or how it broke.
-std::string saveWithFileSizeLimit(const Save &save, rlim_t limit)
+std::string saveWithFileSizeLimit(const Save &save, const ContentFolder &classroom, rlim_t limit)
 {
     const pid_t child = fork();
     if (child < 0)
@@ -97,7 +99,7 @@ std::string saveWithFileSizeLimit(const Save &save, rlim_t limit)
         signal(SIGXFSZ, SIG_IGN); // the write then fails with EFBIG instead of killing
         alarm(20);                // a save that hangs ends as broken
         try {
-            save.run();
+            save.run(classroom);
             _exit(0);
         } catch (const FileError &) {
             _exit(1);
@@ -116,8 +118,8 @@ std::string saveWithFileSizeLimit(const Save &save, rlim_t limit)
 class WriteFaults : public ::testing::Test
 {
 protected:
-    WriteFaults() { TempCurrentDir::makeFolder("multiple"); }
-    TempCurrentDir m_dir;
+    WriteFaults() { m_dir.makeFolder("multiple"); }
+    TempClassroom m_dir;
 };
 
 TEST_F(WriteFaults, SaveCutShortAtEveryByteFailsAndKeepsTheOldFile)
@@ -125,18 +127,19 @@ TEST_F(WriteFaults, SaveCutShortAtEveryByteFailsAndKeepsTheOldFile)
     for (const Save &save : saves()) {
         SCOPED_TRACE(save.name);
         for (rlim_t limit = 0; limit < rlim_t(save.after.size()); ++limit) {
-            TempCurrentDir::writeFile(save.path, save.before);
-            const QStringList folder = TempCurrentDir::entries("multiple");
-            ASSERT_EQ(saveWithFileSizeLimit(save, limit), "failed") << "limit " << limit;
-            ASSERT_EQ(TempCurrentDir::readFile(save.path), save.before) << "limit " << limit;
-            ASSERT_EQ(TempCurrentDir::entries("multiple"), folder) << "limit " << limit;
+            m_dir.writeFile(save.path, save.before);
+            const QStringList folder = m_dir.entries("multiple");
+            ASSERT_EQ(saveWithFileSizeLimit(save, m_dir.folder(), limit), "failed")
+                << "limit " << limit;
+            ASSERT_EQ(m_dir.readFile(save.path), save.before) << "limit " << limit;
+            ASSERT_EQ(m_dir.entries("multiple"), folder) << "limit " << limit;
         }
-        TempCurrentDir::writeFile(save.path, save.before);
-        EXPECT_EQ(saveWithFileSizeLimit(save, save.after.size()), "saved");
-        EXPECT_EQ(TempCurrentDir::readFile(save.path), save.after);
-        TempCurrentDir::writeFile(save.path, save.before);
-        save.run();
-        EXPECT_EQ(TempCurrentDir::readFile(save.path), save.after);
+        m_dir.writeFile(save.path, save.before);
+        EXPECT_EQ(saveWithFileSizeLimit(save, m_dir.folder(), save.after.size()), "saved");
+        EXPECT_EQ(m_dir.readFile(save.path), save.after);
+        m_dir.writeFile(save.path, save.before);
+        save.run(m_dir.folder());
+        EXPECT_EQ(m_dir.readFile(save.path), save.after);
     }
 }
 
@@ -175,22 +178,23 @@ TEST_F(WriteFaults, SaveOnAFullDiskFailsAndKeepsTheOldFile)
 {
     if (getuid() != 0)
         GTEST_SKIP() << "mounting a small disk needs root";
-    TempCurrentDir::makeFolder("disk");
-    SmallDisk disk("disk");
+    m_dir.makeFolder("disk");
+    SmallDisk disk(m_dir.filePath("disk"));
     if (!disk.mounted())
         GTEST_SKIP() << "no tmpfs could be mounted here";
-    ASSERT_TRUE(QDir::setCurrent("disk"));
-    TempCurrentDir::makeFolder("multiple");
+    // The classroom is the small disk.
+    const ContentFolder classroom(m_dir.filePath("disk"));
+    m_dir.makeFolder("disk/multiple");
     for (const Save &save : saves())
-        TempCurrentDir::writeFile(save.path, save.before);
-    SmallDisk::fill("filler");
+        m_dir.writeFile("disk/" + save.path, save.before);
+    SmallDisk::fill(m_dir.filePath("disk/filler"));
     for (const Save &save : saves()) {
         SCOPED_TRACE(save.name);
-        TempCurrentDir::writeFile(save.path, save.before);
-        const QStringList folder = TempCurrentDir::entries("multiple");
-        EXPECT_THROW(save.run(), FileError);
-        EXPECT_EQ(TempCurrentDir::readFile(save.path), save.before);
-        EXPECT_EQ(TempCurrentDir::entries("multiple"), folder);
+        m_dir.writeFile("disk/" + save.path, save.before);
+        const QStringList folder = m_dir.entries("disk/multiple");
+        EXPECT_THROW(save.run(classroom), FileError);
+        EXPECT_EQ(m_dir.readFile("disk/" + save.path), save.before);
+        EXPECT_EQ(m_dir.entries("disk/multiple"), folder);
     }
 }
 

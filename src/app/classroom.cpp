@@ -119,10 +119,11 @@ bool isTopicSet(const QString &relative)
            QFileInfo(relative).fileName().compare("track.txt", Qt::CaseInsensitive) != 0;
 }
 
-bool canBeRead(const QString &questionSet, const QuestionSetCheck &check)
+bool canBeRead(const ContentFolder &classroom, const QString &questionSet,
+               const QuestionSetCheck &check)
 {
     try {
-        check(questionSet);
+        check(classroom, questionSet);
         return true;
     } catch (const FileError &e) {
         qCWarning(lcClassroom) << "a topic's question set is damaged:" << e.what();
@@ -149,9 +150,10 @@ QString defaultClassroomFolder()
     return data + "/kelvarin";
 }
 
-void prepareClassroom(const QString &installedContent, const QString &classroom,
+void prepareClassroom(const QString &installedContent, const ContentFolder &classroomFolder,
                       const QuestionSetCheck &checkQuestionSet)
 {
+    const QString &classroom = classroomFolder.path();
     const QDir from(installedContent);
     if (!from.exists())
         fail("Cannot find the installed content " + installedContent, "no such folder");
@@ -166,13 +168,13 @@ void prepareClassroom(const QString &installedContent, const QString &classroom,
             continue; // only the content folders are the classroom's, not loose build files
         // The program finds its files whatever their letter case, so an existing "Multiple/" or
         // "TRACK.TXT" is the one to keep or refresh, never one to make a second beside.
-        const QString target = resolveContentPathIn(to.path(), installed);
+        const QString target = classroomFolder.resolve(installed);
         const QString relative = to.relativeFilePath(target);
         makeRealFolders(classroom, QFileInfo(relative).path());
         if (teachersKeep(relative)) {
             if (!QFileInfo::exists(target))
                 addFile(classroom, relative, readAll(source));
-            else if (isTopicSet(installed) && !canBeRead(target, checkQuestionSet))
+            else if (isTopicSet(installed) && !canBeRead(classroomFolder, target, checkQuestionSet))
                 restoreTopicSet(classroom, relative, readAll(source));
             continue;
         }
@@ -180,5 +182,5 @@ void prepareClassroom(const QString &installedContent, const QString &classroom,
         if (!holds(target, bytes))
             replaceFile(classroom, relative, bytes);
     }
-    checkWritable(classroom, to.relativeFilePath(resolveContentPathIn(to.path(), "multiple")));
+    checkWritable(classroom, to.relativeFilePath(classroomFolder.resolve("multiple")));
 }

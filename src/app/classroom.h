@@ -3,7 +3,9 @@
 #include <QString>
 #include <functional>
 
-// The classroom folder is the program's working directory: the installed pictures, pages and
+class ContentFolder;
+
+// The classroom folder, handed to everything that opens content: the installed pictures, pages and
 // sounds, and in multiple/ the worksheets teachers write and their index. Several machines and
 // several teachers may use one folder on a network share at the same time.
 
@@ -11,7 +13,7 @@
 QString defaultClassroomFolder();
 
 // Reads a question set as the quiz does; throws FileError when it can't be read whole.
-using QuestionSetCheck = std::function<void(const QString &path)>;
+using QuestionSetCheck = std::function<void(const ContentFolder &folder, const QString &path)>;
 
 // Makes the folder when it is missing and brings the installed content into it. A file outside
 // multiple/ is added, or replaced when its bytes differ from the installed one; in multiple/ a
@@ -22,5 +24,5 @@ using QuestionSetCheck = std::function<void(const QString &path)>;
 // leaves no half file. No symbolic link in the folder is written through: a link in place of a
 // content file or folder is replaced, a linked multiple/ refused. Throws FileError naming the
 // folder or file and the system's reason, also when the folder can be read but not written.
-void prepareClassroom(const QString &installedContent, const QString &classroom,
+void prepareClassroom(const QString &installedContent, const ContentFolder &classroomFolder,
                       const QuestionSetCheck &checkQuestionSet);

@@ -3,6 +3,7 @@
 #include "app/titlefrm.h"
 #include "menus/intro0.h"
 #include "platform/accessible.h"
+#include "platform/contentpath.h"
 #include "platform/errors.h"
 #include "quiz/questionset.h"
 
@@ -125,18 +126,21 @@ int main(int argc, char **argv)
     QDir().mkpath(QFileInfo(classroom).path());
     letTheGroupShare();
     try {
-        prepareClassroom(installedContentFolder(), classroom, checkQuestionSetFile);
+        prepareClassroom(installedContentFolder(), ContentFolder(classroom), checkQuestionSetFile);
     } catch (const FileError &e) {
         reportCannotStart(classroom, QString::fromStdString(e.what()));
         return 1;
     }
-    if (!QDir::setCurrent(classroom)) {
+    // A folder the program can enter; every file in it is then named by the folder's real path,
+    // its links resolved.
+    const QFileInfo opened(classroom);
+    if (!opened.isDir() || !opened.isExecutable()) {
         reportCannotStart(classroom, "The folder cannot be opened.");
         return 1;
     }
 
     installControlAccessibility();
-    Program program;
+    Program program{ContentFolder(opened.canonicalFilePath())};
     wireMainMenu(program.screens);
     program.stage.showOnScreen(options.size);
     program.stage.handlers().run([&] { program.screens.titlefrm().show(); });

@@ -10,12 +10,15 @@
 
 #include <QCoreApplication>
 
-// The program as it runs for real: the stage, the real services and the screens, in the order they
-// need each other. Create it after the application object.
+// The program as it runs for real in a classroom folder: the stage, the real services and the
+// screens, in the order they need each other. Create it after the application object.
 struct Program {
+    explicit Program(const ContentFolder &folder) : classroom(folder) {}
+
+    ContentFolder classroom;
     QtTimerClock clock;
-    Stage stage{clock};
-    CanberraSndDevil sound;
+    Stage stage{clock, classroom};
+    CanberraSndDevil sound{classroom};
     QtPrinter printer;
     QtMessageBoxes messageBoxes{&stage};
     ClockSeededRandom random;

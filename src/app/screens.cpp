@@ -24,6 +24,11 @@ void Screens::showMainMenu()
     m_showMainMenu();
 }
 
+const ContentFolder &Screens::classroom() const
+{
+    return m_stage.classroom();
+}
+
 void Screens::unload(Form &screen)
 {
     auto it = m_loaded.find(screen.objectName());

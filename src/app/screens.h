@@ -11,6 +11,7 @@
 
 class QShortcut;
 
+class ContentFolder;
 class Grey;
 class Guide;
 class Intro0;
@@ -79,6 +80,8 @@ public:
 
     Platform &platform() { return m_platform; }
     Stage &stage() { return m_stage; }
+    // The classroom folder every screen finds its files in, the stage's.
+    const ContentFolder &classroom() const;
 
     // The screen of that name, created and loaded on first use. Screen is constructed from
     // (Screens &) or, for the screens built alike from data, from (Screens &, const Data &).

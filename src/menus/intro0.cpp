@@ -131,7 +131,7 @@ void Intro0::Form_Load()
 void Intro0::Timer1_Timer()
 {
     try {
-        readIndex(m_screens.state<WorksheetList>());
+        readIndex(m_screens.classroom(), m_screens.state<WorksheetList>());
     } catch (const std::exception &error) {
         // A missing or damaged index leaves the worksheet list as it was; the menu works on.
         qCWarning(lcMenus) << "worksheet index not read:" << error.what();

@@ -118,7 +118,8 @@ void TopicMenu::label3_Click(int index)
 void TopicMenu::startQuiz()
 {
     try {
-        loadQuestionSetFile(m_screens.state<QuizSession>(), m_topic.questionSet);
+        loadQuestionSetFile(m_screens.classroom(), m_screens.state<QuizSession>(),
+                            m_topic.questionSet);
     } catch (const FileError &error) {
         // The menu stays as it is, so the pupil can choose something else.
         qCWarning(lcMenus) << error.what();

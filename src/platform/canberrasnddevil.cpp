@@ -114,8 +114,8 @@ private:
     bool m_saidUnavailable = false;
 };
 
-CanberraSndDevil::CanberraSndDevil()
-    : m_thread(std::make_unique<QThread>()), m_player(new ClipPlayer)
+CanberraSndDevil::CanberraSndDevil(const ContentFolder &classroom)
+    : m_classroom(classroom), m_thread(std::make_unique<QThread>()), m_player(new ClipPlayer)
 {
     m_thread->setObjectName("kelvarin-sound");
     m_player->moveToThread(m_thread.get());
@@ -135,7 +135,7 @@ CanberraSndDevil::~CanberraSndDevil()
 
 void CanberraSndDevil::Play(const QString &path)
 {
-    const QString file = resolveContentPath(path);
+    const QString file = m_classroom.resolve(path);
     if (!QFileInfo(file).isFile()) {
         qCWarning(lcSound).noquote() << "Cannot play" << path + ": there is no such file.";
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/contentpath.h"
 #include "platform/sound.h"
 
 #include <QString>
@@ -22,7 +23,8 @@ class QThread;
 class CanberraSndDevil : public SndDevil
 {
 public:
-    CanberraSndDevil();
+    // Plays the clips that content paths name in the classroom folder.
+    explicit CanberraSndDevil(const ContentFolder &classroom);
     ~CanberraSndDevil() override;
     CanberraSndDevil(const CanberraSndDevil &) = delete;
     CanberraSndDevil &operator=(const CanberraSndDevil &) = delete;
@@ -31,6 +33,7 @@ public:
     void Stop() override;
 
 private:
+    ContentFolder m_classroom;
     std::unique_ptr<QThread> m_thread;
     ClipPlayer *m_player; // lives on m_thread, which deletes it as it ends
 };

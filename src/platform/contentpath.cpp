@@ -24,16 +24,13 @@ QString matchEntry(const QString &folder, const QString &name)
 
 } // namespace
 
-QString resolveContentPath(const QString &path)
-{
-    return resolveContentPathIn(QDir::currentPath(), path);
-}
+ContentFolder::ContentFolder(const QString &absolutePath) : m_path(QDir::cleanPath(absolutePath)) {}
 
-QString resolveContentPathIn(const QString &folder, const QString &path)
+QString ContentFolder::resolve(const QString &contentPath) const
 {
-    QString slashed = path;
+    QString slashed = contentPath;
     slashed.replace(u'\\', u'/');
-    QString resolved = QDir::isAbsolutePath(slashed) ? QStringLiteral("/") : folder;
+    QString resolved = QDir::isAbsolutePath(slashed) ? QStringLiteral("/") : m_path;
     const QStringList components = slashed.split(u'/', Qt::SkipEmptyParts);
     for (const QString &component : components) {
         if (component == u".")

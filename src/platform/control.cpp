@@ -40,11 +40,12 @@ int shiftMask(Qt::KeyboardModifiers modifiers)
 
 } // namespace
 
-MouseArgs mouseArgs(const QMouseEvent &event, bool releasedButtonOnly)
+MouseArgs mouseArgs(const QMouseEvent &event, double displayScale, bool releasedButtonOnly)
 {
     const QPointF pos = event.position();
     return {buttonMask(releasedButtonOnly ? Qt::MouseButtons(event.button()) : event.buttons()),
-            shiftMask(event.modifiers()), displayToTwips(pos.x()), displayToTwips(pos.y())};
+            shiftMask(event.modifiers()), displayToTwips(pos.x(), displayScale),
+            displayToTwips(pos.y(), displayScale)};
 }
 
 Control::Control(QWidget *container) : TwipsWidget(container)
@@ -65,14 +66,14 @@ void Control::mousePressEvent(QMouseEvent *event)
 {
     m_pressedInside = event->button() == Qt::LeftButton;
     m_pressedAt = event->globalPosition();
-    const MouseArgs args = mouseArgs(*event, true);
+    const MouseArgs args = mouseArgs(*event, displayScale(), true);
     if (onMouseDown)
         runHandler(*this, [&] { onMouseDown(args); });
 }
 
 void Control::mouseMoveEvent(QMouseEvent *event)
 {
-    const MouseArgs args = mouseArgs(*event);
+    const MouseArgs args = mouseArgs(*event, displayScale());
     if (onMouseMove)
         runHandler(*this, [&] { onMouseMove(args); });
 }
@@ -85,7 +86,7 @@ void Control::mouseReleaseEvent(QMouseEvent *event)
                        rect().contains(event->position().toPoint()) &&
                        (still || !m_clickOnlyWhenStill);
     m_pressedInside = false;
-    const MouseArgs args = mouseArgs(*event, true);
+    const MouseArgs args = mouseArgs(*event, displayScale(), true);
     // The click is a handler of its own: a failed MouseUp doesn't swallow it.
     if (onMouseUp)
         runHandler(*this, [&] { onMouseUp(args); });

@@ -7,7 +7,7 @@
 
 // The mouse as handlers see it: Button and Shift are bit masks (1 left, 2 right, 4 middle;
 // 1 Shift, 2 Ctrl, 4 Alt) and X, Y are twips from the control's own top-left corner, whatever the
-// display scale.
+// display scale the event's pixels were shown at.
 struct MouseArgs {
     int button = 0;
     int shift = 0;
@@ -15,7 +15,7 @@ struct MouseArgs {
     float y = 0;
 };
 
-MouseArgs mouseArgs(const QMouseEvent &event, bool releasedButtonOnly = false);
+MouseArgs mouseArgs(const QMouseEvent &event, double displayScale, bool releasedButtonOnly = false);
 
 // Base of every control: placed in twips, with the back colour and font it paints with, it
 // swallows its own mouse events and hands them to the screen's handlers.

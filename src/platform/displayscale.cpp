@@ -2,25 +2,8 @@
 
 #include <algorithm>
 
-namespace
-{
-
-double scale = 1.0;
-
-} // namespace
-
 namespace DisplayScale
 {
-
-double factor()
-{
-    return scale;
-}
-
-void setFactor(double factor)
-{
-    scale = factor;
-}
 
 double toFit(const QSizeF &area)
 {

@@ -10,7 +10,7 @@
 // else's choice: each folder on the way is opened without following one (a link there is refused
 // with the reason), the file aside is always created afresh, and the rename replaces whatever
 // entry carries the name, a link included, never the file the link points to. The base folder
-// itself is the caller's (the classroom folder the user named, the working directory).
+// itself is the caller's (the classroom folder the user named).
 //
 // Every failure throws FileError with the file's path and the system's reason, such as "No space
 // left on device".

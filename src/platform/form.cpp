@@ -24,7 +24,7 @@ void Form::setBackColor(const QColor &colour)
 
 void Form::LoadPicture(const QString &path)
 {
-    m_picture = Picture::load(path);
+    m_picture = Picture::load(contentFile(path));
     m_pictureFile = path;
     update();
 }
@@ -139,6 +139,6 @@ bool Form::isTabStop(const QWidget &control) const
 
 void Form::mouseMoveEvent(QMouseEvent *event)
 {
-    const MouseArgs args = mouseArgs(*event);
+    const MouseArgs args = mouseArgs(*event, displayScale());
     m_stage.handlers().run([&] { Form_MouseMove(args); });
 }

@@ -1,6 +1,5 @@
 #include "platform/metafile.h"
 
-#include "platform/contentpath.h"
 #include "platform/errors.h"
 #include "platform/filebytes.h"
 #include "platform/metaparser.h"
@@ -8,9 +7,8 @@
 
 #include <QPainter>
 
-Metafile Metafile::load(const QString &contentPath)
+Metafile Metafile::load(const QString &file)
 {
-    const QString file = resolveContentPath(contentPath);
     return fromBytes(readRegularFile(file, maxMetafileBytes), file);
 }
 

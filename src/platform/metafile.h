@@ -20,10 +20,10 @@ class Metafile
 public:
     Metafile() = default;
 
-    // Reads and checks the file that a content path names. Throws FileError when it is missing,
+    // Reads and checks the file at that path. Throws FileError when it is missing,
     // unreadable or damaged ("<file>: damaged metafile: <reason>"), and PageTooComplex when
     // drawing it would cost far more time or memory than a page may.
-    static Metafile load(const QString &contentPath);
+    static Metafile load(const QString &file);
     static Metafile fromBytes(const QByteArray &bytes, const QString &nameForErrors);
 
     bool isNull() const { return !m_document; }

@@ -1,6 +1,5 @@
 #include "platform/picture.h"
 
-#include "platform/contentpath.h"
 #include "platform/errors.h"
 #include "platform/filebytes.h"
 #include "platform/units.h"
@@ -30,17 +29,16 @@ QImage decode(QByteArray &bytes, const QByteArray &format, QString &reason)
 
 } // namespace
 
-Picture Picture::load(const QString &path)
+Picture Picture::load(const QString &file)
 {
     Picture picture;
-    if (path.isEmpty())
+    if (file.isEmpty())
         return picture;
-    if (path.endsWith(QLatin1String(".wmf"), Qt::CaseInsensitive)) {
-        picture.m_metafile = Metafile::load(path);
+    if (file.endsWith(QLatin1String(".wmf"), Qt::CaseInsensitive)) {
+        picture.m_metafile = Metafile::load(file);
         return picture;
     }
     // Read through our own reader, so a FIFO or a device in the file's place can't hang us.
-    const QString file = resolveContentPath(path);
     QByteArray bytes = readRegularFile(file);
     QString reason;
     picture.m_image = decode(bytes, QFileInfo(file).suffix().toLower().toLatin1(), reason);
@@ -52,13 +50,13 @@ Picture Picture::load(const QString &path)
     return picture;
 }
 
-Picture Picture::loadForLater(const QString &path)
+Picture Picture::loadForLater(const QString &file)
 {
-    const Picture loaded = load(path);
+    const Picture loaded = load(file);
     if (loaded.isNull())
         return loaded;
     Picture later;
-    later.m_later = path;
+    later.m_later = file;
     later.m_laterSize = loaded.sizeTwips();
     return later;
 }

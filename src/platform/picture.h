@@ -16,12 +16,13 @@ class Picture
 public:
     Picture() = default;
 
-    // Loads the file that a content path names; an empty path gives the empty picture.
+    // Loads the file at that path, one already found in the classroom folder (see
+    // ContentFolder::resolve); an empty path gives the empty picture.
     // Throws FileError when the file is missing or cannot be decoded.
-    static Picture load(const QString &path);
+    static Picture load(const QString &file);
     // Loads and checks the file as load() does, then lets it go, keeping only its name and size:
     // a copy for printing, read again when it is drawn, so it holds no memory meanwhile.
-    static Picture loadForLater(const QString &path);
+    static Picture loadForLater(const QString &file);
 
     bool isNull() const { return m_image.isNull() && m_metafile.isNull() && m_later.isEmpty(); }
     bool isMetafile() const { return !m_metafile.isNull(); }

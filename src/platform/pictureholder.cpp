@@ -6,7 +6,8 @@ PictureHolder::PictureHolder(QWidget *container) : Control(container) {}
 
 void PictureHolder::LoadPicture(const QString &path)
 {
-    setPicture(m_leavesOnDisk ? Picture::loadForLater(path) : Picture::load(path));
+    const QString file = contentFile(path);
+    setPicture(m_leavesOnDisk ? Picture::loadForLater(file) : Picture::load(file));
     m_file = path;
 }
 

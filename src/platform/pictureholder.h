@@ -11,7 +11,8 @@ class PictureHolder : public Control
 public:
     explicit PictureHolder(QWidget *container);
 
-    // Loads a content file; an empty path clears the picture. Throws FileError.
+    // Loads a content file from the stage's classroom folder; an empty path clears the picture.
+    // Throws FileError.
     void LoadPicture(const QString &path);
     // A holder of a copy kept for printing checks each file as it loads, then leaves it on disk
     // until it is printed (Picture::loadForLater).

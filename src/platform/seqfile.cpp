@@ -47,8 +47,8 @@ bool parseInteger(QString text, int &value)
 
 } // namespace
 
-SeqReader::SeqReader(const QString &contentPath)
-    : m_path(resolveContentPath(contentPath)), m_data(readRegularFile(m_path))
+SeqReader::SeqReader(const ContentFolder &folder, const QString &contentPath)
+    : m_path(folder.resolve(contentPath)), m_data(readRegularFile(m_path))
 {
     if (m_data.startsWith(byteOrderMark))
         m_pos = byteOrderMark.size();
@@ -189,21 +189,21 @@ QByteArray SeqReader::takeUnquoted()
 namespace
 {
 
-// A path below the working directory, the classroom folder, is walked from there without
-// following a link; any other path is the caller's own, and its folder is taken as it is.
-std::unique_ptr<FileAside> fileAsideFor(const QString &path)
+// A path below the content folder, the classroom, is walked from there without following a link;
+// any other path is the caller's own, and its folder is taken as it is.
+std::unique_ptr<FileAside> fileAsideFor(const ContentFolder &folder, const QString &path)
 {
-    const QString below = QDir::current().relativeFilePath(path);
+    const QString below = QDir(folder.path()).relativeFilePath(path);
     if (!QDir::isAbsolutePath(below) && !below.startsWith(QStringLiteral("../")))
-        return std::make_unique<FileAside>(QDir::currentPath(), below);
+        return std::make_unique<FileAside>(folder.path(), below);
     const QFileInfo file(path);
     return std::make_unique<FileAside>(file.path(), file.fileName());
 }
 
 } // namespace
 
-SeqWriter::SeqWriter(const QString &contentPath)
-    : m_file(fileAsideFor(resolveContentPath(contentPath)))
+SeqWriter::SeqWriter(const ContentFolder &folder, const QString &contentPath)
+    : m_file(fileAsideFor(folder, folder.resolve(contentPath)))
 {
 }
 

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+class ContentFolder;
 class FileAside;
 
 // Reads a text file as a sequence of fields. The whole file is read when the reader is made and
@@ -20,8 +21,8 @@ class FileAside;
 class SeqReader
 {
 public:
-    // Throws FileError if the file that the content path names can't be read.
-    explicit SeqReader(const QString &contentPath);
+    // Throws FileError if the file that the content path names in the folder can't be read.
+    SeqReader(const ContentFolder &folder, const QString &contentPath);
 
     // Throws FileError when nothing is left to read.
     QString readField();
@@ -67,13 +68,13 @@ private:
 // the lines to a temporary file in the same folder, makes sure every byte is on the disk and only
 // then puts it in place of the old file. A writer that is destroyed without a commit, or whose
 // write failed anywhere (a full disk, a file-size limit), leaves the old file exactly as it was.
-// Below the working directory no symbolic link is followed: a link in the file's place is
+// Below the content folder no symbolic link is followed: a link in the file's place is
 // replaced by the file, and a linked folder on the way is refused.
 class SeqWriter
 {
 public:
     // Throws FileError if the temporary file can't be created.
-    explicit SeqWriter(const QString &contentPath);
+    SeqWriter(const ContentFolder &folder, const QString &contentPath);
     ~SeqWriter();
     SeqWriter(const SeqWriter &) = delete;
     SeqWriter &operator=(const SeqWriter &) = delete;

@@ -6,7 +6,8 @@
 
 #include <QScreen>
 
-Stage::Stage(TimerClock &clock) : m_clock(clock)
+Stage::Stage(TimerClock &clock, const ContentFolder &classroom)
+    : m_clock(clock), m_classroom(classroom)
 {
     setWindowTitle("Kelvarin");
     setMouseTracking(true);
@@ -18,11 +19,11 @@ Stage::Stage(TimerClock &clock) : m_clock(clock)
 
 float Stage::displayWidth() const
 {
-    return displayToTwips(width());
+    return displayToTwips(width(), m_displayScale);
 }
 float Stage::displayHeight() const
 {
-    return displayToTwips(height());
+    return displayToTwips(height(), m_displayScale);
 }
 
 void Stage::showOnScreen(Size size)
@@ -30,7 +31,7 @@ void Stage::showOnScreen(Size size)
     const QRect area = screen()->availableGeometry();
     const double fit = DisplayScale::toFit(area.size());
     // An area too small to hold a pixel of a screen would give no scale at all: keep one-to-one.
-    DisplayScale::setFactor(size == Size::FillTheDisplay && fit > 0 ? fit : 1.0);
+    m_displayScale = size == Size::FillTheDisplay && fit > 0 ? fit : 1.0;
     setGeometry(area);
     showMaximized();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/contentpath.h"
 #include "platform/handleredge.h"
 
 #include <QWidget>
@@ -8,17 +9,24 @@ class Form;
 class TimerClock;
 
 // The one top-level window. It is the display: every screen, the backdrop included, is a child
-// of it, so stacking is the program's own and needs no window manager.
+// of it, so stacking is the program's own and needs no window manager. Every screen and control
+// reaches it for the display scale and for the classroom folder its pictures come from.
 class Stage : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Stage(TimerClock &clock);
+    Stage(TimerClock &clock, const ContentFolder &classroom);
 
     // The display's width and height in twips, at the display scale.
     float displayWidth() const;
     float displayHeight() const;
     TimerClock &timerClock() const { return m_clock; }
+    const ContentFolder &classroom() const { return m_classroom; }
+
+    // How much larger than one-to-one the screens are shown: 1 until showOnScreen chooses.
+    double displayScale() const { return m_displayScale; }
+    // Shows the screens at another scale; set it before any screen is built.
+    void setDisplayScale(double scale) { m_displayScale = scale; }
     // Where every handler of every screen on this stage is called.
     HandlerEdge &handlers() { return m_handlers; }
 
@@ -38,5 +46,7 @@ protected:
 
 private:
     TimerClock &m_clock;
+    ContentFolder m_classroom;
+    double m_displayScale = 1.0;
     HandlerEdge m_handlers;
 };

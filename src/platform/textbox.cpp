@@ -87,7 +87,7 @@ void TextBox::setStorable(std::function<bool(QStringView)> storable)
 void TextBox::applyFont(const QFont &font)
 {
     QFont scaled = font;
-    scaled.setPixelSize(std::max(1, toDisplayPixels(font.pixelSize())));
+    scaled.setPixelSize(std::max(1, toDisplayPixels(font.pixelSize(), displayScale())));
     m_edit->setFont(scaled);
 }
 

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QPainter;
+class Stage;
 
 // A widget placed in twips: keeps Left, Top, Width and Height as floats (the model's own values)
 // and moves itself to their rectangle on the display whenever one changes. Every control and
@@ -28,6 +29,14 @@ public:
     const TwipsRect &place() const { return m_rect; }
     // The widget's own rectangle in design pixels, as rect() is at one-to-one.
     QRect designRect() const { return QRect(QPoint(0, 0), pixelRect(m_rect).size()); }
+
+    // The stage the widget is shown on, or none while it belongs to no stage.
+    const Stage *shownOn() const;
+    // The stage's display scale; one-to-one off any stage.
+    double displayScale() const;
+    // The file a content path names in the stage's classroom folder; an empty path stays empty.
+    // Throws FileError off any stage, where there is no classroom to look in.
+    QString contentFile(const QString &contentPath) const;
 
 protected:
     // Sets a painter on this widget up to draw in design pixels at the display scale.

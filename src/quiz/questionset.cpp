@@ -122,22 +122,22 @@ void LoadQuestionSet(QuizSession &m, SeqReader &file)
                                "\", not 1 to 4");
 }
 
-void loadQuestionSetFile(QuizSession &m, const QString &path)
+void loadQuestionSetFile(const ContentFolder &folder, QuizSession &m, const QString &path)
 {
-    SeqReader file(path); // reads the whole file and closes it at once
+    SeqReader file(folder, path); // reads the whole file and closes it at once
     LoadQuestionSet(m, file);
 }
 
-void checkQuestionSetFile(const QString &path)
+void checkQuestionSetFile(const ContentFolder &folder, const QString &path)
 {
     QuizSession scratch;
-    loadQuestionSetFile(scratch, path);
+    loadQuestionSetFile(folder, scratch, path);
 }
 
-void writeQuestionSet(const QString &path, const QuestionSetText &set)
+void writeQuestionSet(const ContentFolder &folder, const QString &path, const QuestionSetText &set)
 {
     const QStringList lines = setLines(set);
-    SeqWriter writer(path);
+    SeqWriter writer(folder, path);
     for (const QString &line : lines)
         writer.writeLine(line);
     writer.commit();

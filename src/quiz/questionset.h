@@ -5,6 +5,7 @@
 #include <QString>
 #include <array>
 
+class ContentFolder;
 struct QuizSession;
 class SeqReader;
 
@@ -30,13 +31,13 @@ public:
 // failure stay overwritten.
 void LoadQuestionSet(QuizSession &m, SeqReader &file);
 
-// Opens the set that the content path names, loads it and closes it again.
+// Opens the set that the content path names in the folder, loads it and closes it again.
 // Throws FileError when the file is missing or damaged.
-void loadQuestionSetFile(QuizSession &m, const QString &path);
+void loadQuestionSetFile(const ContentFolder &folder, QuizSession &m, const QString &path);
 
 // Reads the set the path names as the quiz would, keeping nothing of it.
 // Throws FileError when the file is missing or damaged.
-void checkQuestionSetFile(const QString &path);
+void checkQuestionSetFile(const ContentFolder &folder, const QString &path);
 
 // What the wizard writes: a title and ten questions, each with answers A to D and the number of
 // the correct one.
@@ -58,4 +59,4 @@ struct QuestionSetText {
 // Throws FileError before writing anything when a correct answer is outside 1 to 4 or a text holds
 // a line break or a character that Windows-1252 lacks; throws FileError too when the file can't be
 // written.
-void writeQuestionSet(const QString &path, const QuestionSetText &set);
+void writeQuestionSet(const ContentFolder &folder, const QString &path, const QuestionSetText &set);

@@ -293,7 +293,8 @@ void removeIfStale(const QString &lock, const QByteArray &ours)
 
 } // namespace
 
-IndexLock::IndexLock() : m_path(resolveContentPath(QStringLiteral("multiple/track.lock")))
+IndexLock::IndexLock(const ContentFolder &classroom)
+    : m_path(classroom.resolve(QStringLiteral("multiple/track.lock")))
 {
     const QByteArray token = randomHex() + randomHex();
     const QDeadlineTimer deadline(LockWaitMs);

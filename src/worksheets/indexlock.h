@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+class ContentFolder;
+
 // Machines sharing the classroom folder take turns at changing the worksheet index: a change holds
 // the lock multiple/track.lock from its reading of the index to its rewrite.
 //
@@ -23,9 +25,10 @@
 class IndexLock
 {
 public:
-    // Waits a few seconds for another machine's change. Throws FileError, worded for the teacher,
-    // when that change goes on for longer or the folder can't be written.
-    IndexLock();
+    // Takes the lock of the classroom's index, waiting a few seconds for another machine's change.
+    // Throws FileError, worded for the teacher, when that change goes on for longer or the folder
+    // can't be written.
+    explicit IndexLock(const ContentFolder &classroom);
     // Gives the lock back. A lock that can't be given back is logged; the others take it over
     // once it is stale.
     ~IndexLock();

@@ -273,12 +273,12 @@ std::optional<QString> Wizard::confirmTitle(const QString &title)
         throw FileError("The title " + title.toStdString() +
                         " belongs to the topic's own quiz, which a worksheet can't replace; please "
                         "choose another title.");
-    const QFileInfo existing(resolveContentPath(worksheetFile(title)));
+    const QFileInfo existing(m_screens.classroom().resolve(worksheetFile(title)));
     if (!existing.exists())
         return title;
     const QString name = existing.fileName().chopped(4);
     if (!m_editedTitle.isEmpty() &&
-        existing.absoluteFilePath() == resolveContentPath(worksheetFile(m_editedTitle)))
+        existing.absoluteFilePath() == m_screens.classroom().resolve(worksheetFile(m_editedTitle)))
         return name;
     const MsgResult answer = m_screens.platform().messageBoxes.show(
         "A worksheet called \"" + name + "\" already exists. Do you want to replace it?",
@@ -308,14 +308,15 @@ QuestionSetText Wizard::worksheet() const
 // letter case, so a replaced worksheet keeps its file.
 void Wizard::saveworksheet(const QString &title)
 {
-    writeQuestionSet(worksheetFile(title), worksheet());
+    writeQuestionSet(m_screens.classroom(), worksheetFile(title), worksheet());
 }
 
 // The file is written only once the index is known to take the title, and taken away again when
 // the index can't, so no saved worksheet is missing from the catalogue.
 void Wizard::trackworksheets(const QString &title)
 {
-    addEntry(m_screens.state<WorksheetList>(), title, [this, &title] { saveworksheet(title); });
+    addEntry(m_screens.classroom(), m_screens.state<WorksheetList>(), title,
+             [this, &title] { saveworksheet(title); });
 }
 
 // A catalogue beneath the wizard shows the list as it now is.

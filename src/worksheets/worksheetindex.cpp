@@ -32,7 +32,7 @@ QString indexPath()
 
 // Every line is prepared before the file is opened, so a title that can't be stored stops the
 // rewrite before anything is written.
-void rewriteIndex(const QStringList &titles)
+void rewriteIndex(const ContentFolder &classroom, const QStringList &titles)
 {
     QStringList lines;
     for (const QString &title : titles) {
@@ -42,7 +42,7 @@ void rewriteIndex(const QStringList &titles)
                             " can't be stored in the list of worksheets.");
         lines.append(*line);
     }
-    SeqWriter writer(indexPath());
+    SeqWriter writer(classroom, indexPath());
     writer.writeNumberLine(static_cast<int>(lines.size()));
     for (const QString &line : lines)
         writer.writeLine(line);
@@ -51,11 +51,11 @@ void rewriteIndex(const QStringList &titles)
 
 // An index that is missing, or holds nothing at all (a 0-byte file an interrupted copy may
 // leave), has no entries to lose.
-std::optional<SeqReader> openIndex()
+std::optional<SeqReader> openIndex(const ContentFolder &classroom)
 {
-    if (!QFileInfo::exists(resolveContentPath(indexPath())))
+    if (!QFileInfo::exists(classroom.resolve(indexPath())))
         return std::nullopt;
-    SeqReader reader(indexPath());
+    SeqReader reader(classroom, indexPath());
     reader.skipBlankLines();
     if (reader.atEnd())
         return std::nullopt;
@@ -105,12 +105,12 @@ const std::string rebuildAdvice =
 
 // The reading that a rewrite is based on. The count must agree with the lines that follow,
 // one title a line, or the rewrite would drop entries it was never asked to remove.
-QStringList readEveryTitleStrictly()
+QStringList readEveryTitleStrictly(const ContentFolder &classroom)
 {
     std::optional<SeqReader> reader;
     int count = 0;
     try {
-        reader = openIndex();
+        reader = openIndex(classroom);
         if (!reader)
             return {};
         count = readCount(*reader);
@@ -154,11 +154,11 @@ void appendUnlisted(QStringList &titles, const QString &title)
 
 // Whatever can still be read from a damaged index, line by line in its order: the first line is
 // its count when it reads as a number.
-QStringList salvageTitles()
+QStringList salvageTitles(const ContentFolder &classroom)
 {
     std::optional<SeqReader> reader;
     try {
-        reader = openIndex();
+        reader = openIndex(classroom);
     } catch (const FileError &error) {
         qCWarning(lcWorksheets) << "nothing can be read from the worksheet index:" << error.what();
     }
@@ -178,9 +178,9 @@ QStringList salvageTitles()
 }
 
 // The base names of the question-set files in multiple/ that are worksheets, in name order.
-QStringList worksheetFilesInFolder()
+QStringList worksheetFilesInFolder(const ContentFolder &classroom)
 {
-    const QDir folder(resolveContentPath(QStringLiteral("multiple")));
+    const QDir folder(classroom.resolve(QStringLiteral("multiple")));
     QStringList titles;
     for (const QString &name :
          folder.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name)) {
@@ -193,9 +193,9 @@ QStringList worksheetFilesInFolder()
 
 // The old index is copied aside first, by a rename of a whole file, so the copy never replaces
 // anything but a link or file of that name itself.
-void keepCopyOfIndex()
+void keepCopyOfIndex(const ContentFolder &classroom)
 {
-    const QString index = resolveContentPath(indexPath());
+    const QString index = classroom.resolve(indexPath());
     if (!QFileInfo::exists(index))
         return;
     const QByteArray bytes = readRegularFile(index);
@@ -217,8 +217,8 @@ void keepCopyOfIndex()
 class NewFileGuard
 {
 public:
-    explicit NewFileGuard(const QString &title)
-        : m_path(resolveContentPath(worksheetFile(title))), m_existed(QFileInfo::exists(m_path))
+    NewFileGuard(const ContentFolder &classroom, const QString &title)
+        : m_path(classroom.resolve(worksheetFile(title))), m_existed(QFileInfo::exists(m_path))
     {
     }
     void undo() const
@@ -234,9 +234,9 @@ private:
 
 } // namespace
 
-void readIndex(WorksheetList &m)
+void readIndex(const ContentFolder &classroom, WorksheetList &m)
 {
-    std::optional<SeqReader> reader = openIndex();
+    std::optional<SeqReader> reader = openIndex(classroom);
     if (!reader)
         throw FileError("there is no worksheet index yet");
     const int count = readCount(*reader);
@@ -249,10 +249,10 @@ void readIndex(WorksheetList &m)
     putInSlots(m, lines);
 }
 
-void readIndexSkippingFailures(WorksheetList &m)
+void readIndexSkippingFailures(const ContentFolder &classroom, WorksheetList &m)
 {
     try {
-        std::optional<SeqReader> reader = openIndex();
+        std::optional<SeqReader> reader = openIndex(classroom);
         if (!reader)
             return; // the list stays as it was
         const int count = readCount(*reader);
@@ -264,10 +264,10 @@ void readIndexSkippingFailures(WorksheetList &m)
     }
 }
 
-bool indexIsDamaged()
+bool indexIsDamaged(const ContentFolder &classroom)
 {
     try {
-        readEveryTitleStrictly();
+        readEveryTitleStrictly(classroom);
         return false;
     } catch (const DamagedIndexError &error) {
         qCWarning(lcWorksheets) << error.what();
@@ -280,15 +280,16 @@ bool canStoreTitle(const QString &title)
     return SeqWriter::fieldLine(title).has_value();
 }
 
-void addEntry(WorksheetList &m, const QString &title)
+void addEntry(const ContentFolder &classroom, WorksheetList &m, const QString &title)
 {
-    addEntry(m, title, nullptr);
+    addEntry(classroom, m, title, nullptr);
 }
 
-void addEntry(WorksheetList &m, const QString &title, const std::function<void()> &writeWorksheet)
+void addEntry(const ContentFolder &classroom, WorksheetList &m, const QString &title,
+              const std::function<void()> &writeWorksheet)
 {
-    const IndexLock lock;
-    QStringList titles = readEveryTitleStrictly();
+    const IndexLock lock(classroom);
+    QStringList titles = readEveryTitleStrictly(classroom);
     putInSlots(m, titles);
     const bool listed = listsFile(titles, title);
     if (!listed && titles.size() >= MaxWorksheets)
@@ -300,14 +301,14 @@ void addEntry(WorksheetList &m, const QString &title, const std::function<void()
                         " can't be stored in the list of worksheets.");
     std::optional<NewFileGuard> guard;
     if (writeWorksheet) {
-        guard.emplace(title);
+        guard.emplace(classroom, title);
         writeWorksheet();
     }
     if (listed)
         return;
     titles.append(title);
     try {
-        rewriteIndex(titles);
+        rewriteIndex(classroom, titles);
     } catch (const FileError &) {
         if (guard)
             guard->undo();
@@ -317,39 +318,39 @@ void addEntry(WorksheetList &m, const QString &title, const std::function<void()
     m.WorksheetTitles[static_cast<int>(titles.size())] = title;
 }
 
-void removeEntry(WorksheetList &m)
+void removeEntry(const ContentFolder &classroom, WorksheetList &m)
 {
-    const IndexLock lock;
-    if (!QFileInfo::exists(resolveContentPath(indexPath())))
+    const IndexLock lock(classroom);
+    if (!QFileInfo::exists(classroom.resolve(indexPath())))
         throw FileError("The worksheet index is missing.");
-    QStringList titles = readEveryTitleStrictly();
+    QStringList titles = readEveryTitleStrictly(classroom);
     putInSlots(m, titles);
     const qsizetype found = titles.lastIndexOf(m.SelectedWorksheet);
     if (found < 0)
         return;
     titles.removeAt(found);
-    rewriteIndex(titles);
+    rewriteIndex(classroom, titles);
     putInSlots(m, titles);
 }
 
-void rebuildIndex(WorksheetList &m)
+void rebuildIndex(const ContentFolder &classroom, WorksheetList &m)
 {
-    const IndexLock lock;
+    const IndexLock lock(classroom);
     QStringList titles;
-    for (const QString &title : salvageTitles()) {
+    for (const QString &title : salvageTitles(classroom)) {
         if (titleProblem(title).isEmpty() && canStoreTitle(title))
             appendUnlisted(titles, title);
         else
             qCWarning(lcWorksheets) << "the rebuilt list leaves out the title" << title;
     }
-    for (const QString &title : worksheetFilesInFolder())
+    for (const QString &title : worksheetFilesInFolder(classroom))
         appendUnlisted(titles, title);
     if (titles.size() > MaxWorksheets) {
         qCWarning(lcWorksheets) << "the rebuilt list holds the first" << MaxWorksheets << "of"
                                 << titles.size() << "worksheets";
         titles.resize(MaxWorksheets);
     }
-    keepCopyOfIndex();
-    rewriteIndex(titles);
+    keepCopyOfIndex(classroom);
+    rewriteIndex(classroom, titles);
     putInSlots(m, titles);
 }

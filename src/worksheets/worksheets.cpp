@@ -122,7 +122,7 @@ void Worksheets::Form_Load()
 {
     ApplyScreenStyle(*this);
     WorksheetList &m = m_screens.state<WorksheetList>();
-    readIndexSkippingFailures(m);
+    readIndexSkippingFailures(m_screens.classroom(), m);
     Check1->setColours(Colour::yellow, Colour::screenBlue);
     Check2->setColours(Colour::red, Colour::screenBlue);
     m.CataloguePage = 0;
@@ -146,12 +146,12 @@ void Worksheets::Form_Load()
 
 void Worksheets::showRebuildWhenDamaged()
 {
-    Label5->setVisible(indexIsDamaged());
+    Label5->setVisible(indexIsDamaged(m_screens.classroom()));
 }
 
 void Worksheets::showList()
 {
-    readIndexSkippingFailures(m_screens.state<WorksheetList>());
+    readIndexSkippingFailures(m_screens.classroom(), m_screens.state<WorksheetList>());
     workpage();
     showRebuildWhenDamaged();
 }
@@ -162,7 +162,7 @@ void Worksheets::Label5_Click()
 {
     MessageBoxes &messages = m_screens.platform().messageBoxes;
     try {
-        rebuildIndex(m_screens.state<WorksheetList>());
+        rebuildIndex(m_screens.classroom(), m_screens.state<WorksheetList>());
     } catch (const FileError &error) {
         qCWarning(lcWorksheets) << "cannot rebuild the worksheet index:" << error.what();
         messages.show("The list of worksheets could not be rebuilt.\n" +
@@ -275,7 +275,8 @@ void Worksheets::loadWorksheet(const QString &title)
     const QString problem = titleProblem(title);
     if (!problem.isEmpty())
         throw FileError(problem.toStdString());
-    loadQuestionSetFile(m_screens.state<QuizSession>(), worksheetFile(title));
+    loadQuestionSetFile(m_screens.classroom(), m_screens.state<QuizSession>(),
+                        worksheetFile(title));
 }
 
 // The quiz comes over the catalogue with the main menu's picture and heading.
@@ -294,7 +295,7 @@ void Worksheets::delworksheet(const QString &title)
     WorksheetList &m = m_screens.state<WorksheetList>();
     m.SelectedWorksheet = title;
     try {
-        removeEntry(m);
+        removeEntry(m_screens.classroom(), m);
     } catch (const DamagedIndexError &error) {
         reportDamagedIndex(title, error);
         return;

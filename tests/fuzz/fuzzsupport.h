@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tempcurrentdir.h"
+#include "tempclassroom.h"
 
 #include <QByteArray>
 #include <QLoggingCategory>
@@ -8,20 +8,21 @@
 #include <cstdio>
 #include <cstdlib>
 
-// What the fuzz targets share. Each target works in a scratch classroom folder of its own, made
-// the working directory on first use, since the program finds its files from there.
+// What the fuzz targets share. Each target works in a scratch classroom folder of its own, made on
+// first use and handed to the readers and writers it feeds.
 
-inline void enterScratchFolder()
+inline const TempClassroom &scratchFolder()
 {
-    static TempCurrentDir folder;
+    static const TempClassroom folder;
     static const bool made = [] {
-        TempCurrentDir::makeFolder(QStringLiteral("multiple"));
+        folder.makeFolder(QStringLiteral("multiple"));
         // Damaged files are what the targets feed the program, so its warnings about them are
         // expected; logging one per input would slow the run tenfold.
         QLoggingCategory::setFilterRules(QStringLiteral("kelvarin.*.warning=false"));
         return true;
     }();
     (void)made;
+    return folder;
 }
 
 inline QByteArray fuzzBytes(const uint8_t *data, size_t size)

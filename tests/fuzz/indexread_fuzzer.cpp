@@ -19,11 +19,11 @@ namespace
 // The main menu's reading: the list when it succeeds.
 std::optional<QStringList> readStrictly(const QByteArray &bytes)
 {
-    TempCurrentDir::writeFile(QStringLiteral("multiple/track.txt"), bytes);
+    scratchFolder().writeFile(QStringLiteral("multiple/track.txt"), bytes);
     const auto m = withLeftOvers();
     bool read = true;
     try {
-        readIndex(*m);
+        readIndex(scratchFolder().folder(), *m);
     } catch (const FileError &) {
         read = false;
     } catch (const IndexError &) {
@@ -35,9 +35,9 @@ std::optional<QStringList> readStrictly(const QByteArray &bytes)
 
 QStringList readSkippingFailures(const QByteArray &bytes)
 {
-    TempCurrentDir::writeFile(QStringLiteral("multiple/track.txt"), bytes);
+    scratchFolder().writeFile(QStringLiteral("multiple/track.txt"), bytes);
     const auto m = withLeftOvers();
-    readIndexSkippingFailures(*m);
+    readIndexSkippingFailures(scratchFolder().folder(), *m);
     return shownList(*m);
 }
 
@@ -45,7 +45,6 @@ QStringList readSkippingFailures(const QByteArray &bytes)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    enterScratchFolder();
     const QByteArray bytes = fuzzBytes(data, size);
     const std::optional<QStringList> list = readStrictly(bytes);
     const QStringList catalogue = readSkippingFailures(bytes);

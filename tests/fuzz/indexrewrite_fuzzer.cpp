@@ -195,9 +195,9 @@ std::optional<QStringList> writtenTitles(const QByteArray &file)
 
 std::optional<QByteArray> indexFile()
 {
-    if (!QFileInfo(indexPath).isFile())
+    if (!QFileInfo(scratchFolder().filePath(indexPath)).isFile())
         return std::nullopt;
-    return TempCurrentDir::readFile(indexPath);
+    return scratchFolder().readFile(indexPath);
 }
 
 // A title that differs from a listed one only in letter case names the same file: no new entry.
@@ -224,9 +224,9 @@ bool perform(const Operation &op, WorksheetList &m)
     try {
         if (op.remove) {
             m.SelectedWorksheet = op.title;
-            removeEntry(m);
+            removeEntry(scratchFolder().folder(), m);
         } else {
-            addEntry(m, op.title);
+            addEntry(scratchFolder().folder(), m, op.title);
         }
         return true;
     } catch (const FileError &) {
@@ -295,7 +295,7 @@ void ensureApplication()
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     ensureApplication();
-    enterScratchFolder();
+    const TempClassroom &scratch = scratchFolder();
     Script script(data, size);
     const uint8_t head = script.byte();
     std::vector<uint8_t> codes;
@@ -304,9 +304,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     std::vector<QByteArray> literals;
     for (const uint8_t code : codes)
         literals.push_back(code & 2 ? QByteArray() : script.bytes((code >> 2) % 16));
-    QFile::remove(indexPath);
+    QFile::remove(scratch.filePath(indexPath));
     if (!(head & 4))
-        TempCurrentDir::writeFile(indexPath, script.rest());
+        scratch.writeFile(indexPath, script.rest());
 
     for (size_t i = 0; i < codes.size(); ++i) {
         Operation op{bool(codes[i] & 1), decodeWindows1252(literals[i])};

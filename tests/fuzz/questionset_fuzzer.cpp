@@ -31,7 +31,7 @@ std::optional<QStringList> loadSaved()
 {
     auto m = std::make_unique<QuizSession>();
     try {
-        loadQuestionSetFile(*m, setPath);
+        loadQuestionSetFile(scratchFolder().folder(), *m, setPath);
     } catch (const FileError &) {
         return std::nullopt;
     }
@@ -40,7 +40,7 @@ std::optional<QStringList> loadSaved()
 
 std::optional<QStringList> load(const QByteArray &bytes)
 {
-    TempCurrentDir::writeFile(setPath, bytes);
+    scratchFolder().writeFile(setPath, bytes);
     return loadSaved();
 }
 
@@ -72,7 +72,6 @@ bool correctAnswersInRange(const QStringList &state)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    enterScratchFolder();
     const QByteArray bytes = fuzzBytes(data, size);
     const std::optional<QStringList> loaded = load(bytes);
     if (!loaded)
@@ -81,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(load(bytes + "\r\n \r\n\r\n") == loaded);
     FUZZ_CHECK(load(bytes + "\r\nmore, and more\r\n7\r\n") == loaded);
 
-    writeQuestionSet(setPath, setText(*loaded));
+    writeQuestionSet(scratchFolder().folder(), setPath, setText(*loaded));
     FUZZ_CHECK(loadSaved() == loaded);
     return 0;
 }

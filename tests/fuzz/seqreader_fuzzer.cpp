@@ -58,10 +58,10 @@ bool wantsNumber(const uint8_t *data, size_t size, size_t step)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    enterScratchFolder();
-    TempCurrentDir::writeFile(QStringLiteral("fields.txt"), fuzzBytes(data, size));
-    SeqReader text(QStringLiteral("fields.txt"));
-    SeqReader mixed(QStringLiteral("fields.txt"));
+    const TempClassroom &scratch = scratchFolder();
+    scratch.writeFile(QStringLiteral("fields.txt"), fuzzBytes(data, size));
+    SeqReader text(scratch.folder(), QStringLiteral("fields.txt"));
+    SeqReader mixed(scratch.folder(), QStringLiteral("fields.txt"));
     size_t step = 0;
     for (;; ++step) {
         FUZZ_CHECK(step <= size); // every field takes at least one byte

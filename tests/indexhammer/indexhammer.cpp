@@ -1,10 +1,12 @@
 // Changes the worksheet index of the classroom folder it runs in as a second machine sharing that
 // folder would: adds "<name> 1" to "<name> <count>" and, after each even one, removes the one
 // before it. Exits with 1 and the reason on stderr at the first change that fails.
+#include "platform/contentpath.h"
 #include "worksheets/worksheetindex.h"
 #include "worksheets/worksheetlist.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QRandomGenerator>
 #include <QThread>
 #include <cstdio>
@@ -31,14 +33,15 @@ int main(int argc, char **argv)
     const QString name = QString::fromLocal8Bit(argv[1]);
     const int count = QString::fromLocal8Bit(argv[2]).toInt();
     auto title = [&name](int n) { return name + " " + QString::number(n); };
+    const ContentFolder classroom(QDir::currentPath());
     WorksheetList m;
     try {
         for (int n = 1; n <= count; ++n) {
-            addEntry(m, title(n));
+            addEntry(classroom, m, title(n));
             takeABreath();
             if (n % 2 == 0) {
                 m.SelectedWorksheet = title(n - 1);
-                removeEntry(m);
+                removeEntry(classroom, m);
                 takeABreath();
             }
         }

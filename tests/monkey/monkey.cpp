@@ -118,7 +118,7 @@ bool chance(Rng &rng, int percent)
     return below(rng, 100) < percent;
 }
 
-// A copy of the generated content in a temporary folder, made the working directory.
+// A copy of the generated content in a temporary folder, the program's classroom folder.
 class Classroom
 {
 public:
@@ -133,9 +133,9 @@ public:
             QFile::copy(file, target);
             ++m_files;
         }
-        QDir::setCurrent(m_dir.path());
     }
     int files() const { return m_files; }
+    ContentFolder folder() const { return ContentFolder(m_dir.path()); }
 
     // Deletes, cuts short, fills with garbage, or turns into a folder or a FIFO that no one ever
     // writes to, each about one file in ten; the worksheet index always becomes such a FIFO.
@@ -199,7 +199,7 @@ private:
 
 // The whole program on doubles, started as main() starts it; made afresh when the program ends.
 struct Program {
-    explicit Program(Rng &rng) : random(rng)
+    Program(Rng &rng, const ContentFolder &classroom) : random(rng), stage(clock, classroom)
     {
         stage.resize(1024, 768);
         stage.show();
@@ -215,7 +215,7 @@ struct Program {
     SeededRandom random;
     bool ended = false;
     Platform platform{sound, printer, messageBoxes, random, [this] { ended = true; }};
-    Stage stage{clock};
+    Stage stage;
     Screens screens{stage, platform};
 };
 
@@ -454,11 +454,12 @@ struct Tally {
 };
 
 // Runs the events; false on a fault, which it has reported.
-bool runEvents(const Options &options, Rng &rng, Watchdog &watchdog, Tally &tally)
+bool runEvents(const Options &options, const ContentFolder &classroom, Rng &rng, Watchdog &watchdog,
+               Tally &tally)
 {
     long event = 0;
     try {
-        auto program = std::make_unique<Program>(rng);
+        auto program = std::make_unique<Program>(rng, classroom);
         for (event = 1; event <= options.events; ++event) {
             prepareDoubles(rng, *program);
             Monkey monkey(rng, *program, [&](const std::string &what) {
@@ -481,7 +482,7 @@ bool runEvents(const Options &options, Rng &rng, Watchdog &watchdog, Tally &tall
             if (program->ended) {
                 program.reset();
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-                program = std::make_unique<Program>(rng);
+                program = std::make_unique<Program>(rng, classroom);
                 ++tally.starts;
             }
         }
@@ -521,7 +522,7 @@ int main(int argc, char **argv)
         classroom.damage(rng);
     Watchdog watchdog(options.seed, options.watchdogSeconds);
     Tally tally;
-    if (!runEvents(options, rng, watchdog, tally)) {
+    if (!runEvents(options, classroom.folder(), rng, watchdog, tally)) {
         std::fprintf(stderr, "monkey: failed with seed %llu%s (add --trace to see every event)\n",
                      (unsigned long long)options.seed, options.damaged ? " --damaged" : "");
         return 1;
