@@ -1,4 +1,5 @@
 #include "pagepicture.h"
+#include "wmf/facenames.h"
 #include "wmf/metaerrors.h"
 #include "wmf/metafiledevice.h"
 #include "wmf/wmfformat.h"
@@ -113,6 +114,18 @@ const DrawCase drawCases[] = {
          EXPECT_EQ(f.texts(), QStringList{"Up"});
          EXPECT_EQ(QPoint(f.with(ExtTextOut).first()->word(1), f.with(ExtTextOut).first()->word(0)),
                    QPoint(1000, 1000));
+     }},
+    {"text in an installed twin: written as the Windows face the player draws with that twin",
+     [](QPainter &p) {
+         QFont font("Liberation Serif");
+         font.setPixelSize(200);
+         p.setFont(font);
+         p.drawText(QPointF(0, 500), "Ice");
+     },
+     [](const WmfFile &f) {
+         const QByteArray face = f.with(CreateFontIndirect).first()->params.mid(18).split('\0')[0];
+         EXPECT_EQ(face, "Times New Roman");
+         EXPECT_EQ(installedFamilyFor(QString::fromLatin1(face)), "Liberation Serif");
      }},
     {"wrapped text from a rectangle: every word in text records",
      [](QPainter &p) {
