@@ -7,7 +7,8 @@
 //   hostile_page_bench            every case, one line each, then the costliest pages shown
 //   hostile_page_bench NAME       one case
 #include "platform/errors.h"
-#include "platform/metafile.h"
+#include "platform/picture.h"
+#include "wmf/metafile.h"
 
 #include "../tests/hostilewmf.h"
 
@@ -69,7 +70,7 @@ long peakMegabytes()
 bool loads(const QByteArray &bytes)
 {
     try {
-        Metafile::fromBytes(bytes, QString());
+        Picture::metafileFromBytes(bytes, QString());
         return true;
     } catch (const FileError &) {
         return false;
@@ -100,7 +101,7 @@ int runCase(const QString &name, const QByteArray &bytes)
     const double start = cpuSeconds();
     QString outcome = QStringLiteral("shown");
     try {
-        const Metafile page = Metafile::fromBytes(bytes, name);
+        const Metafile page = Picture::metafileFromBytes(bytes, name);
         QPainter painter(&screen);
         page.play(painter, QRectF(0, 0, 1440, 1080));
     } catch (const FileError &error) {

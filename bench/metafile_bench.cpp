@@ -1,6 +1,7 @@
 // Showing a page: load the largest of the foreign test metafiles from disk and play it onto a
 // screen-sized image, as the page viewer does each time it shows a page (nothing is cached).
-#include "platform/metafile.h"
+#include "platform/picture.h"
+#include "wmf/metafile.h"
 
 #include <QApplication>
 #include <QImage>
@@ -16,7 +17,7 @@ void LoadAndPlayPage(benchmark::State &state)
 {
     QImage screen(1920, 1080, QImage::Format_RGB32);
     for (auto _ : state) {
-        const Metafile page = Metafile::load(largestFile);
+        const Metafile page = Picture::loadMetafile(largestFile);
         screen.fill(Qt::white);
         QPainter painter(&screen);
         const QSizeF ownSize = page.sizeTwips() / 15;
@@ -27,7 +28,7 @@ void LoadAndPlayPage(benchmark::State &state)
 void LoadOnly(benchmark::State &state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(Metafile::load(largestFile));
+        benchmark::DoNotOptimize(Picture::loadMetafile(largestFile));
 }
 
 } // namespace

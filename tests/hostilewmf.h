@@ -49,7 +49,7 @@ inline QByteArray clipChain(int count, bool withSaves = false)
     Scatter scatter;
     for (int i = 0; i < count; ++i) {
         if (withSaves)
-            wmf.record(0x001E, {});
+            wmf.record(WmfBuilder::SaveDc, {});
         const QPoint p = scatter.next();
         wmf.box(WmfBuilder::ExcludeClipRect, p.x(), p.y(), p.x() + 200, p.y() + 150);
         wmf.box(WmfBuilder::Rectangle, p.x() - 100, p.y() - 100, p.x() + 300, p.y() + 300);
@@ -119,7 +119,7 @@ inline QByteArray objectChurn(int cycles)
     for (int i = 0; i < 65535; ++i)
         wmf.pen(0, 1, Qt::black);
     for (int i = 0; i < cycles; ++i)
-        wmf.record(0x01F0, {0}).pen(0, 1, Qt::red).pen(0, 1, Qt::blue);
+        wmf.record(WmfBuilder::DeleteObject, {0}).pen(0, 1, Qt::red).pen(0, 1, Qt::blue);
     return wmf.bytes();
 }
 

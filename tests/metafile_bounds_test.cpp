@@ -1,7 +1,8 @@
 // Pages that would hold the program for seconds or minutes, or take hundreds of megabytes, are
 // refused as they load; every real page still draws to the pixel as it always has.
 #include "platform/errors.h"
-#include "platform/metafile.h"
+#include "platform/picture.h"
+#include "wmf/metafile.h"
 
 #include <QCryptographicHash>
 #include <QImage>
@@ -77,7 +78,7 @@ TEST(MetafileBounds, PagesTooCostlyToDrawAreRefusedAsTheyLoad)
     };
     for (const auto &[kind, bytes] : pages) {
         try {
-            Metafile::fromBytes(bytes, "wmf/page.wmf");
+            Picture::metafileFromBytes(bytes, "wmf/page.wmf");
             ADD_FAILURE() << kind << " loaded";
         } catch (const FileError &error) {
             EXPECT_STREQ(error.what(), "wmf/page.wmf: This page is too complex to show.") << kind;
@@ -91,7 +92,7 @@ TEST(MetafileBounds, RealPagesDrawAsTheyAlwaysHave)
         const QString folder = QString(page.folder) == "data"
                                    ? QStringLiteral(KELVARIN_TEST_DATA_DIR "/wmf")
                                    : QStringLiteral(KELVARIN_CONTENT_DIR "/") + page.folder;
-        const Metafile metafile = Metafile::load(folder + "/" + page.file);
+        const Metafile metafile = Picture::loadMetafile(folder + "/" + page.file);
         EXPECT_EQ(pixelsHash(metafile), page.sha1) << page.folder << "/" << page.file;
     }
 }

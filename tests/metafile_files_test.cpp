@@ -1,7 +1,7 @@
 #include "platform/errors.h"
-#include "platform/metafile.h"
 #include "platform/picture.h"
 #include "platform/qtprinter.h"
+#include "wmf/metafile.h"
 
 #include <QDir>
 #include <QFile>
@@ -91,7 +91,7 @@ TEST(ForeignMetafiles, PlayAtTheirOwnSizeWithShapesWhereTheyWereDrawn)
         EXPECT_NEAR(picture.sizeTwips().width(), file.sizeTwips.width(), 1) << file.name;
         EXPECT_NEAR(picture.sizeTwips().height(), file.sizeTwips.height(), 1) << file.name;
 
-        const Metafile metafile = Metafile::load(dataDir + file.name);
+        const Metafile metafile = Picture::loadMetafile(dataDir + file.name);
         const QImage image = renderToImage(metafile, (picture.sizeTwips() / 15).toSize());
         EXPECT_TRUE(near(at(image, file.box), QColor(0x4a, 0x90, 0xd9))) << file.name;
         EXPECT_TRUE(near(at(image, file.ellipse), QColor(0x2e, 0xcc, 0x71))) << file.name;
@@ -110,7 +110,7 @@ TEST(ForeignMetafiles, TextStaysTextInAPdf)
             QPdfWriter writer(pdf);
             QPainter painter(&writer);
             const double scale = writer.resolution() / 1440.0;
-            Metafile::load(dataDir + file.name)
+            Picture::loadMetafile(dataDir + file.name)
                 .play(painter, QRectF(QPointF(0, 0), file.sizeTwips * scale));
         }
         const QString text = pdfRawText(pdf);
@@ -130,9 +130,10 @@ TEST(ForeignMetafiles, EveryTruncationAndCorruptionIsAFileErrorNeverACrash)
     const QByteArray libreoffice = bytesOf("libreoffice-drawing.wmf");
     ASSERT_FALSE(inkscape.isEmpty() || libreoffice.isEmpty());
     for (qsizetype length = 0; length < inkscape.size(); ++length)
-        EXPECT_THROW(Metafile::fromBytes(inkscape.first(length), "a"), FileError) << length;
+        EXPECT_THROW(Picture::metafileFromBytes(inkscape.first(length), "a"), FileError) << length;
     for (qsizetype length = 0; length < libreoffice.size(); length += 13)
-        EXPECT_THROW(Metafile::fromBytes(libreoffice.first(length), "b"), FileError) << length;
+        EXPECT_THROW(Picture::metafileFromBytes(libreoffice.first(length), "b"), FileError)
+            << length;
     // Each 16-bit word of the Inkscape file made huge in turn (sizes, counts, coordinates,
     // bitmap fields): it loads and plays, or is refused.
     for (qsizetype at = 0; at + 1 < inkscape.size(); at += 2) {
@@ -140,7 +141,7 @@ TEST(ForeignMetafiles, EveryTruncationAndCorruptionIsAFileErrorNeverACrash)
         damaged[at] = char(0xff);
         damaged[at + 1] = char(0x7f);
         try {
-            renderToImage(Metafile::fromBytes(damaged, "c"), QSize(64, 48));
+            renderToImage(Picture::metafileFromBytes(damaged, "c"), QSize(64, 48));
         } catch (const FileError &) {
         }
     }

@@ -1,6 +1,7 @@
 #include "platform/errors.h"
-#include "platform/metafile.h"
-#include "platform/metatext.h"
+#include "platform/picture.h"
+#include "wmf/metafile.h"
+#include "wmf/metatext.h"
 
 #include <QImage>
 #include <QPainter>
@@ -414,7 +415,7 @@ TEST(MetafileRecords, DamagedFilesAreRefusedWithTheirReason)
         {"record shorter than its header", withWord(firstRecord, 2), "past the end of the file"},
         {"no end record", good.chopped(6), "ends without its end record"},
         {"point count past its record", W().record(W::Polygon, {500, 1, 2}).bytes(), "point count"},
-        {"negative text length", W().record(0x0521, {-4, 0, 0}).bytes(), "negative length"},
+        {"negative text length", W().record(W::TextOut, {-4, 0, 0}).bytes(), "negative length"},
         {"bitmap larger than the limits", W().record(W::StretchDib, dibParams + hugeDib).bytes(),
          "bitmap is larger"},
         {"bitmap bits cut short",
@@ -423,7 +424,7 @@ TEST(MetafileRecords, DamagedFilesAreRefusedWithTheirReason)
     };
     for (const auto &c : cases) {
         try {
-            Metafile::fromBytes(c.bytes, "page.wmf");
+            Picture::metafileFromBytes(c.bytes, "page.wmf");
             ADD_FAILURE() << c.name << " was accepted";
         } catch (const FileError &error) {
             const std::string message = error.what();

@@ -1,5 +1,5 @@
-#include "metafiledevice.h"
-#include "platform/metafile.h"
+#include "wmf/metafile.h"
+#include "wmf/metafiledevice.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,6 +1,8 @@
-#include "contenterror.h"
-#include "metafiledevice.h"
 #include "pagepicture.h"
+#include "wmf/facenames.h"
+#include "wmf/metaerrors.h"
+#include "wmf/metafiledevice.h"
+#include "wmf/wmfformat.h"
 #include "wmfrecords.h"
 
 #include <QFontMetricsF>
@@ -18,24 +20,7 @@ namespace
 
 const QString testPictures = QStringLiteral(KELVARIN_TEST_DATA_DIR "/pages/pictures");
 
-enum Function : quint16 {
-    SetBkMode = 0x0102,
-    SetPolyFillMode = 0x0106,
-    SetTextAlign = 0x012E,
-    SaveDc = 0x001E,
-    RestoreDc = 0x0127,
-    CreatePen = 0x02FA,
-    CreateFont = 0x02FB,
-    CreateBrush = 0x02FC,
-    Polygon = 0x0324,
-    Polyline = 0x0325,
-    IntersectClipRect = 0x0416,
-    Ellipse = 0x0418,
-    Rectangle = 0x041B,
-    PolyPolygon = 0x0538,
-    ExtTextOut = 0x0A32,
-    StretchDib = 0x0F43,
-};
+using enum wmf::Function;
 
 QByteArray paintedBytes(const std::function<void(QPainter &)> &paint, bool grey = false)
 {
@@ -94,7 +79,7 @@ const DrawCase drawCases[] = {
          for (int i = 0; i < 13; ++i)
              advance += text.word(4 + 7 + i); // 13 bytes of text take seven words
          EXPECT_NEAR(advance, QFontMetricsF(arial(240)).horizontalAdvance("Kelvarin café"), 1);
-         const WmfRecord &font = *f.with(CreateFont).first();
+         const WmfRecord &font = *f.with(CreateFontIndirect).first();
          EXPECT_EQ(font.word(0), -240);
          EXPECT_EQ(font.word(4), 400);
          EXPECT_EQ(font.params.mid(18, 6), QByteArray("Arial", 6));
@@ -122,13 +107,25 @@ const DrawCase drawCases[] = {
          p.drawText(QPointF(0, 0), "Up");
      },
      [](const WmfFile &f) {
-         const WmfRecord &font = *f.with(CreateFont).first();
+         const WmfRecord &font = *f.with(CreateFontIndirect).first();
          EXPECT_EQ(font.word(2), 900);
          EXPECT_EQ(font.word(4), 700);
          EXPECT_EQ(font.params.at(10), 1);
          EXPECT_EQ(f.texts(), QStringList{"Up"});
          EXPECT_EQ(QPoint(f.with(ExtTextOut).first()->word(1), f.with(ExtTextOut).first()->word(0)),
                    QPoint(1000, 1000));
+     }},
+    {"text in an installed twin: written as the Windows face the player draws with that twin",
+     [](QPainter &p) {
+         QFont font("Liberation Serif");
+         font.setPixelSize(200);
+         p.setFont(font);
+         p.drawText(QPointF(0, 500), "Ice");
+     },
+     [](const WmfFile &f) {
+         const QByteArray face = f.with(CreateFontIndirect).first()->params.mid(18).split('\0')[0];
+         EXPECT_EQ(face, "Times New Roman");
+         EXPECT_EQ(installedFamilyFor(QString::fromLatin1(face)), "Liberation Serif");
      }},
     {"wrapped text from a rectangle: every word in text records",
      [](QPainter &p) {
@@ -151,10 +148,10 @@ const DrawCase drawCases[] = {
          ASSERT_EQ(f.with(Rectangle).size(), 1);
          EXPECT_EQ(rectOf(*f.with(Rectangle).first()), QRect(100, 200, 300, 400));
          EXPECT_EQ(rectOf(*f.with(Ellipse).first()), QRect(500, 200, 300, 100));
-         const WmfRecord &pen = *f.with(CreatePen).first();
+         const WmfRecord &pen = *f.with(CreatePenIndirect).first();
          EXPECT_EQ(pen.word(1), 30);
          EXPECT_EQ(colourAt(pen, 6), qRgb(255, 0, 0));
-         const WmfRecord &brush = *f.with(CreateBrush).first();
+         const WmfRecord &brush = *f.with(CreateBrushIndirect).first();
          EXPECT_EQ(brush.word(0), 0); // solid
          EXPECT_EQ(colourAt(brush, 2), qRgb(0, 0, 255));
      }},
@@ -166,7 +163,7 @@ const DrawCase drawCases[] = {
      },
      [](const WmfFile &f) {
          EXPECT_EQ(rectOf(*f.with(Rectangle).first()), QRect(20, 20, 100, 100));
-         EXPECT_EQ(f.with(CreatePen).first()->word(1), 20);
+         EXPECT_EQ(f.with(CreatePenIndirect).first()->word(1), 20);
      }},
     {"odd-even polygon: alternate fill mode, then the polygon",
      [](QPainter &p) {
@@ -239,7 +236,7 @@ const DrawCase drawCases[] = {
      [](QPainter &p) { drawPicture(p, testPictures + "/ice.svg", QRectF(0, 0, 1800, 1500)); },
      [](const WmfFile &f) {
          EXPECT_EQ(f.texts(), QStringList{"ICE"});
-         EXPECT_EQ(f.with(CreateFont).first()->word(4), 700);
+         EXPECT_EQ(f.with(CreateFontIndirect).first()->word(4), 700);
          EXPECT_FALSE(f.with(Polygon).isEmpty());
          EXPECT_TRUE(f.with(StretchDib).isEmpty());
      }},
@@ -250,8 +247,8 @@ const DrawCase drawCases[] = {
          p.drawRect(QRectF(0, 0, 100, 100));
      },
      [](const WmfFile &f) {
-         EXPECT_EQ(colourAt(*f.with(CreateBrush).last(), 2), qRgb(127, 127, 127));
-         EXPECT_EQ(f.with(CreatePen).first()->word(0), 5); // the null pen
+         EXPECT_EQ(colourAt(*f.with(CreateBrushIndirect).last(), 2), qRgb(127, 127, 127));
+         EXPECT_EQ(f.with(CreatePenIndirect).first()->word(0), 5); // the null pen
      }},
 };
 
@@ -279,9 +276,10 @@ TEST(MetafileDevice, GreyscaleWritesShadesOfGrey)
         },
         true);
     const int red = qGray(255, 0, 0), green = qGray(0, 160, 0);
-    EXPECT_EQ(colourAt(*file.with(CreateBrush).first(), 2), qRgb(red, red, red));
-    EXPECT_EQ(colourAt(*file.with(CreatePen).first(), 6), qRgb(green, green, green));
-    EXPECT_EQ(colourAt(*file.with(0x0209).first(), 0), qRgb(green, green, green)); // text colour
+    EXPECT_EQ(colourAt(*file.with(CreateBrushIndirect).first(), 2), qRgb(red, red, red));
+    EXPECT_EQ(colourAt(*file.with(CreatePenIndirect).first(), 6), qRgb(green, green, green));
+    EXPECT_EQ(colourAt(*file.with(SetTextColor).first(), 0),
+              qRgb(green, green, green)); // text colour
 }
 
 TEST(MetafileDevice, RefusesWhatAMetafileCannotHold)
@@ -310,7 +308,7 @@ TEST(MetafileDevice, RefusesWhatAMetafileCannotHold)
         try {
             paintedBytes(refusal.paint);
             ADD_FAILURE() << "no error";
-        } catch (const ContentError &e) {
+        } catch (const MetaWriteError &e) {
             EXPECT_TRUE(QString::fromUtf8(e.what()).contains(QString::fromUtf8(refusal.expected)))
                 << e.what();
         }

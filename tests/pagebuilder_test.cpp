@@ -31,11 +31,11 @@ QList<QRgb> coloursOf(const WmfFile &file)
         const auto *c = reinterpret_cast<const uchar *>(r->params.constData() + byte);
         return qRgb(c[0], c[1], c[2]);
     };
-    for (const WmfRecord *r : file.with(0x02FA))
+    for (const WmfRecord *r : file.with(wmf::CreatePenIndirect))
         colours.append(at(r, 6));
-    for (const WmfRecord *r : file.with(0x02FC))
+    for (const WmfRecord *r : file.with(wmf::CreateBrushIndirect))
         colours.append(at(r, 2));
-    for (const WmfRecord *r : file.with(0x0209))
+    for (const WmfRecord *r : file.with(wmf::SetTextColor))
         colours.append(at(r, 0));
     return colours;
 }
@@ -76,7 +76,7 @@ TEST(PageBuilder, BuildsEachSampleIntoAScreenAndAPrintMetafile)
         EXPECT_EQ(screen.bounds, QRect(0, 0, 10400, 7800));
         EXPECT_EQ(print.bounds, QRect(0, 0, 9900, 14800));
         for (const WmfFile *copy : {&screen, &print}) {
-            EXPECT_TRUE(copy->with(0x0F43).isEmpty()) << "no bitmaps on a page";
+            EXPECT_TRUE(copy->with(wmf::StretchDib).isEmpty()) << "no bitmaps on a page";
             EXPECT_TRUE(copy->texts().contains("ICE")) << "picture text stays text";
         }
         for (QRgb colour : coloursOf(print))

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "wmf/placeable.h"
+#include "wmf/wmfformat.h"
+
 #include <QByteArray>
 #include <QColor>
 #include <QList>
@@ -12,43 +15,7 @@
 class WmfBuilder
 {
 public:
-    enum Function : uint16_t {
-        SaveDc = 0x001E,
-        CreatePalette = 0x00F7,
-        SetBkMode = 0x0102,
-        SetMapMode = 0x0103,
-        SetPolyFillMode = 0x0106,
-        RestoreDc = 0x0127,
-        SelectObject = 0x012D,
-        SetTextAlign = 0x012E,
-        DeleteObject = 0x01F0,
-        SetBkColor = 0x0201,
-        SetTextColor = 0x0209,
-        SetWindowOrg = 0x020B,
-        SetWindowExt = 0x020C,
-        SetViewportExt = 0x020E,
-        LineTo = 0x0213,
-        MoveTo = 0x0214,
-        CreatePenIndirect = 0x02FA,
-        CreateFontIndirect = 0x02FB,
-        CreateBrushIndirect = 0x02FC,
-        Polygon = 0x0324,
-        Polyline = 0x0325,
-        ExcludeClipRect = 0x0415,
-        IntersectClipRect = 0x0416,
-        Ellipse = 0x0418,
-        Rectangle = 0x041B,
-        PolyPolygon = 0x0538,
-        RoundRect = 0x061C,
-        PatBlt = 0x061D,
-        Arc = 0x0817,
-        Pie = 0x081A,
-        Chord = 0x0830,
-        DibBitBlt = 0x0940,
-        ExtTextOut = 0x0A32,
-        DibStretchBlt = 0x0B41,
-        StretchDib = 0x0F43,
-    };
+    using enum wmf::Function;
 
     explicit WmfBuilder(bool placeable = true, int width = 100, int height = 100)
         : m_placeable(placeable), m_width(width), m_height(height)
@@ -88,7 +55,7 @@ public:
     {
         return pen(0, 1, penColour).brush(0, brushColour).select(0).select(1);
     }
-    WmfBuilder &box(Function function, int left, int top, int right, int bottom)
+    WmfBuilder &box(wmf::Function function, int left, int top, int right, int bottom)
     {
         return record(function, {bottom, right, top, left});
     }
@@ -121,17 +88,8 @@ public:
     QByteArray bytes() const
     {
         QByteArray file;
-        if (m_placeable) {
-            QByteArray header;
-            appendLong(header, 0x9AC6CDD7);
-            for (int word : {0, 0, 0, m_width, m_height, 1440, 0, 0})
-                appendWord(header, word);
-            uint16_t checksum = 0;
-            for (int i = 0; i < 20; i += 2)
-                checksum ^= uchar(header[i]) | uchar(header[i + 1]) << 8;
-            appendWord(header, checksum);
-            file += header;
-        }
+        if (m_placeable)
+            file += wmf::placeableHeader(QSize(m_width, m_height), 1440);
         const QByteArray records = m_records + QByteArray("\x03\0\0\0\0\0", 6);
         appendWord(file, 1);
         appendWord(file, 9);

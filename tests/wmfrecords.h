@@ -9,6 +9,8 @@
 #include <optional>
 
 #include "platform/codepage.h"
+#include "wmf/placeable.h"
+#include "wmf/wmfformat.h"
 
 // A structural reading of a placeable Windows metafile, independent of the writer's code: the
 // headers, every record's size and function, and the object table the records build. Any
@@ -36,7 +38,7 @@ struct WmfFile {
     QStringList texts() const
     {
         QStringList out;
-        for (const WmfRecord *r : with(0x0A32))
+        for (const WmfRecord *r : with(wmf::ExtTextOut))
             out.append(decodeWindows1252(r->params.mid(8, r->word(2))));
         return out;
     }
@@ -58,17 +60,19 @@ inline void checkObjectTable(const QList<WmfRecord> &records, int declared)
 {
     QList<bool> live;
     for (const WmfRecord &r : records) {
-        const bool creates = r.function == 0x02FA || r.function == 0x02FB || r.function == 0x02FC;
+        const bool creates = r.function == wmf::CreatePenIndirect ||
+                             r.function == wmf::CreateFontIndirect ||
+                             r.function == wmf::CreateBrushIndirect;
         if (creates) {
             const qsizetype free = live.indexOf(false);
             if (free < 0)
                 live.append(true);
             else
                 live[free] = true;
-        } else if (r.function == 0x012D || r.function == 0x01F0) {
+        } else if (r.function == wmf::SelectObject || r.function == wmf::DeleteObject) {
             const int slot = r.word(0);
             ASSERT_TRUE(slot >= 0 && slot < live.size() && live[slot]) << "object " << slot;
-            if (r.function == 0x01F0)
+            if (r.function == wmf::DeleteObject)
                 live[slot] = false;
         }
     }
@@ -82,7 +86,7 @@ inline WmfFile readWmf(const QByteArray &bytes)
         ADD_FAILURE() << "too short for the two headers: " << bytes.size();
         return file;
     }
-    EXPECT_EQ(u32(bytes, 0), 0x9AC6CDD7u);
+    EXPECT_EQ(u32(bytes, 0), wmf::placeableKey);
     quint16 checksum = 0;
     for (int i = 0; i < 20; i += 2)
         checksum ^= u16(bytes, i);

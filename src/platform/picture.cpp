@@ -3,6 +3,8 @@
 #include "platform/errors.h"
 #include "platform/filebytes.h"
 #include "platform/units.h"
+#include "wmf/metaerrors.h"
+#include "wmf/wmflog.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -35,7 +37,7 @@ Picture Picture::load(const QString &file)
     if (file.isEmpty())
         return picture;
     if (file.endsWith(QLatin1String(".wmf"), Qt::CaseInsensitive)) {
-        picture.m_metafile = Metafile::load(file);
+        picture.m_metafile = loadMetafile(file);
         return picture;
     }
     // Read through our own reader, so a FIFO or a device in the file's place can't hang us.
@@ -48,6 +50,23 @@ Picture Picture::load(const QString &file)
         throw FileError(
             (file + QStringLiteral(": cannot show this picture (") + reason + u')').toStdString());
     return picture;
+}
+
+Metafile Picture::loadMetafile(const QString &file)
+{
+    return metafileFromBytes(readRegularFile(file, maxMetafileBytes), file);
+}
+
+Metafile Picture::metafileFromBytes(const QByteArray &bytes, const QString &file)
+{
+    try {
+        return Metafile::fromBytes(bytes, file);
+    } catch (const MetaDamage &damage) {
+        throw FileError(file.toStdString() + ": damaged metafile: " + damage.what());
+    } catch (const MetaTooComplex &limit) {
+        qCWarning(lcMetafile).noquote() << file << "is not shown:" << limit.what();
+        throw PageTooComplex(file.toStdString());
+    }
 }
 
 Picture Picture::loadForLater(const QString &file)

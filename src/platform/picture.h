@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/metafile.h"
+#include "wmf/metafile.h"
 
 #include <QImage>
 #include <QRectF>
@@ -23,6 +23,13 @@ public:
     // Loads and checks the file as load() does, then lets it go, keeping only its name and size:
     // a copy for printing, read again when it is drawn, so it holds no memory meanwhile.
     static Picture loadForLater(const QString &file);
+    // Reads and checks the metafile at that path (found in the classroom folder), as load() does
+    // for a ".wmf" file. Throws FileError when it is missing, unreadable or damaged ("<file>:
+    // damaged metafile: <reason>"), and PageTooComplex when drawing it would cost far more time or
+    // memory than a page may.
+    static Metafile loadMetafile(const QString &file);
+    // The same for a metafile's bytes, read from the file that file names.
+    static Metafile metafileFromBytes(const QByteArray &bytes, const QString &file);
 
     bool isNull() const { return m_image.isNull() && m_metafile.isNull() && m_later.isEmpty(); }
     bool isMetafile() const { return !m_metafile.isNull(); }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "wmf/facenames.h"
+
 #include <QColor>
 #include <QFont>
 #include <QRect>
@@ -51,30 +53,12 @@ struct FontSpec {
     bool bold = false;
 };
 
-// The installed family for a Windows face name: the free faces drawn to the same measures, so
-// captions keep to their boxes. Tahoma is a narrow Verdana, and DejaVu Sans Condensed is cut the
-// same way. Naming the installed family spares the font system a search for a stand-in (about a
-// tenth of start-up); the search still runs for a face not in this table or not installed.
-inline QString fontFamilyFor(const QString &face)
-{
-    static const std::pair<QLatin1String, QLatin1String> twins[] = {
-        {QLatin1String("Tahoma"), QLatin1String("DejaVu Sans Condensed")},
-        {QLatin1String("Arial"), QLatin1String("Liberation Sans")},
-        {QLatin1String("Times New Roman"), QLatin1String("Liberation Serif")},
-        {QLatin1String("MS Sans Serif"), QLatin1String("DejaVu Sans")},
-    };
-    for (const auto &[windowsFace, installed] : twins) {
-        if (face.compare(windowsFace, Qt::CaseInsensitive) == 0)
-            return installed;
-    }
-    return face;
-}
-
 // Point sizes become pixel sizes through the same twips factor, so text keeps its place in a box
-// whatever the screen's own dots per inch.
+// whatever the screen's own dots per inch. The face is drawn by its installed twin, to the same
+// measures, so captions keep to their boxes.
 inline QFont toQFont(const FontSpec &spec)
 {
-    QFont font(fontFamilyFor(spec.name));
+    QFont font(installedFamilyFor(spec.name));
     font.setPixelSize(
         std::max(1, static_cast<int>(std::lround(spec.size * TwipsPerPoint / TwipsPerPixel))));
     font.setBold(spec.bold);

@@ -1,7 +1,8 @@
 #include "pagebuilder.h"
 
 #include "contenterror.h"
-#include "metafiledevice.h"
+#include "wmf/metaerrors.h"
+#include "wmf/metafiledevice.h"
 
 #include <QImage>
 #include <QPainter>
@@ -139,7 +140,11 @@ QByteArray pageMetafile(const LaidOutPage &page, bool greyscale)
     QPainter painter(&device);
     paintPage(painter, page);
     painter.end();
-    return device.bytes();
+    try {
+        return device.bytes();
+    } catch (const MetaWriteError &e) {
+        throw ContentError(QString::fromStdString(e.what()));
+    }
 }
 
 void buildPages(const QDir &pages, const QDir &out)

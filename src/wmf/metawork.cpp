@@ -1,4 +1,4 @@
-#include "platform/metawork.h"
+#include "wmf/metawork.h"
 
 #include <algorithm>
 #include <cmath>

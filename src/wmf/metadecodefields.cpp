@@ -1,6 +1,6 @@
-#include "platform/metadecode.h"
+#include "wmf/metadecode.h"
 
-#include "platform/metadib.h"
+#include "wmf/metadib.h"
 
 namespace
 {
@@ -96,7 +96,7 @@ Record extTextOutRecord(MetaReader &r)
     t.origin = r.pointYX("text position");
     const int length = r.i16("text length");
     t.options = r.u16("text options");
-    if (t.options & (meta::etoOpaque | meta::etoClipped))
+    if (t.options & (wmf::EtoOpaque | wmf::EtoClipped))
         t.box = r.boxLTRB("text rectangle");
     t.bytes = string(r, length);
     // Some writers leave the spacing out; it is used only when every byte has one.

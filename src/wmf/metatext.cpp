@@ -1,7 +1,7 @@
-#include "platform/metatext.h"
+#include "wmf/metatext.h"
 
 #include "platform/codepage.h"
-#include "platform/units.h"
+#include "wmf/facenames.h"
 
 #include <QFontMetricsF>
 #include <QGlyphRun>
@@ -162,7 +162,7 @@ QString decodeMetaText(const QByteArray &bytes, int charset, const QString &face
 QFont metaQFont(const meta::Font &font, double heightPixels, double widthPixels,
                 QPaintDevice *device)
 {
-    QFont qfont(fontFamilyFor(textFace(font)));
+    QFont qfont(installedFamilyFor(textFace(font)));
     qfont.setWeight(QFont::Weight(std::clamp(font.weight ? font.weight : 400, 1, 1000)));
     qfont.setItalic(font.italic);
     qfont.setUnderline(font.underline);
@@ -198,14 +198,14 @@ double drawMetaText(QPainter &painter, QPointF origin, double angleDegrees, cons
     else
         width = metrics.horizontalAdvance(text);
 
-    const int horizontal = look.align & meta::taCenter;
-    const double x0 = horizontal == meta::taCenter  ? -width / 2
-                      : horizontal == meta::taRight ? -width
-                                                    : 0;
-    const int vertical = look.align & meta::taBaseline;
-    const double y = vertical == meta::taBaseline ? 0
-                     : vertical == meta::taBottom ? -metrics.descent()
-                                                  : metrics.ascent();
+    const int horizontal = look.align & wmf::TaCenter;
+    const double x0 = horizontal == wmf::TaCenter  ? -width / 2
+                      : horizontal == wmf::TaRight ? -width
+                                                   : 0;
+    const int vertical = look.align & wmf::TaBaseline;
+    const double y = vertical == wmf::TaBaseline ? 0
+                     : vertical == wmf::TaBottom ? -metrics.descent()
+                                                 : metrics.ascent();
 
     painter.save();
     painter.setWorldTransform(QTransform());

@@ -1,8 +1,8 @@
-#include "metafileengine.h"
+#include "wmf/metafileengine.h"
 
-#include "contenterror.h"
 #include "platform/codepage.h"
-#include "wmfmapping.h"
+#include "wmf/metaerrors.h"
+#include "wmf/wmfmapping.h"
 
 #include <QImage>
 #include <QLineF>
@@ -33,7 +33,7 @@ template <typename Draw> void MetafileEngine::guarded(Draw draw)
     try {
         emitClip();
         draw();
-    } catch (const ContentError &e) {
+    } catch (const MetaWriteError &e) {
         fail(QString::fromStdString(e.what()));
     }
 }
@@ -47,9 +47,9 @@ void MetafileEngine::fail(const QString &message)
 QByteArray MetafileEngine::takeBytes()
 {
     if (!m_error.isEmpty())
-        throw ContentError(m_error);
+        throw MetaWriteError(m_error.toStdString());
     if (m_bytes.isEmpty())
-        throw ContentError(QStringLiteral("metafile taken before its painter ended"));
+        throw MetaWriteError("metafile taken before its painter ended");
     return m_bytes;
 }
 
@@ -74,7 +74,7 @@ bool MetafileEngine::end()
     try {
         closeClipScope();
         m_bytes = m_writer->finish();
-    } catch (const ContentError &e) {
+    } catch (const MetaWriteError &e) {
         fail(QString::fromStdString(e.what()));
     }
     m_state.reset();
@@ -191,8 +191,7 @@ void MetafileEngine::emitClip()
     const QRectF bounds = m_clip->boundingRect();
     const QList<QPolygonF> polygons = m_clip->toFillPolygons();
     if (!polygons.isEmpty() && !isRectangle(polygons, bounds))
-        throw ContentError(QStringLiteral("a clip that is not a rectangle cannot be kept in a "
-                                          "metafile"));
+        throw MetaWriteError("a clip that is not a rectangle cannot be kept in a metafile");
     openClipScope(polygons.isEmpty() ? QRect() : deviceRect(bounds, QTransform()));
 }
 
@@ -361,9 +360,11 @@ void MetafileEngine::drawTextItem(const QPointF &at, const QTextItem &item)
         if (text.isEmpty() || !penVisible())
             return;
         if (!isWindows1252Encodable(text))
-            throw ContentError("\"" + text + "\" holds a character that Windows-1252 lacks");
+            throw MetaWriteError(
+                ("\"" + text + "\" holds a character that Windows-1252 lacks").toStdString());
         if (m_transform.determinant() < 0)
-            throw ContentError("\"" + text + "\" is mirrored, which metafile text cannot be");
+            throw MetaWriteError(
+                ("\"" + text + "\" is mirrored, which metafile text cannot be").toStdString());
         const QFont font = item.font();
         const qreal s = scale();
         const qreal em = font.pixelSize() > 0 ? font.pixelSize()
@@ -407,7 +408,7 @@ void MetafileEngine::drawImage(const QRectF &target, const QImage &image, const 
 {
     guarded([&] {
         if (!isAxisAligned(m_transform))
-            throw ContentError(QStringLiteral("a turned picture cannot be kept in a metafile"));
+            throw MetaWriteError("a turned picture cannot be kept in a metafile");
         const QImage part = image.copy(source.toAlignedRect())
                                 .mirrored(m_transform.m11() < 0, m_transform.m22() < 0);
         QImage flat(part.size(), QImage::Format_RGB32);

@@ -1,19 +1,16 @@
-#include "platform/metaparser.h"
+#include "wmf/metaparser.h"
 
-#include "platform/metadecode.h"
+#include "wmf/metadecode.h"
+#include "wmf/metafile.h"
+#include "wmf/placeable.h"
 
-#include <QLoggingCategory>
+#include "wmf/wmflog.h"
+
 #include <QMutex>
 #include <QSet>
 
-// Debug lines are off unless asked for (QT_LOGGING_RULES="kelvarin.metafile.debug=true").
-Q_LOGGING_CATEGORY(lcMetafile, "kelvarin.metafile", QtInfoMsg)
-
 namespace
 {
-
-constexpr uint32_t placeableKey = 0x9AC6CDD7;
-constexpr uint16_t eofFunction = 0x0000;
 
 void logSkippedOnce(uint16_t function)
 {
@@ -24,22 +21,6 @@ void logSkippedOnce(uint16_t function)
         logged.insert(function);
         qCDebug(lcMetafile, "skipping metafile records of function 0x%04x", function);
     }
-}
-
-// The placeable header: a bounding box in logical units and how many of them make an inch.
-void readPlaceableHeader(MetaReader &r, MetaDocument &doc)
-{
-    r.u32("placeable header");
-    r.u16("placeable header");
-    const MetaBox box = r.boxLTRB("bounding box");
-    doc.unitsPerInch = r.u16("units per inch");
-    r.skip(6, "placeable header");
-    doc.frame = box.toRectF().normalized();
-    doc.placeable = true;
-    if (doc.unitsPerInch == 0)
-        throw MetaDamage("placeable header gives no units per inch");
-    if (doc.frame.isEmpty())
-        throw MetaDamage("placeable header has an empty bounding box");
 }
 
 void readHeader(MetaReader &r, MetaDocument &doc)
@@ -65,8 +46,12 @@ MetaDocument parseMetafile(QByteArrayView bytes)
         throw MetaTooComplex("larger than " + std::to_string(maxMetafileBytes) + " bytes");
     MetaDocument doc;
     MetaReader file(bytes);
-    if (bytes.size() >= 4 && MetaReader(bytes).u32("header") == placeableKey)
-        readPlaceableHeader(file, doc);
+    if (wmf::startsPlaceable(bytes)) {
+        const wmf::PlaceableHeader header = wmf::readPlaceableHeader(file);
+        doc.placeable = true;
+        doc.frame = header.frame;
+        doc.unitsPerInch = header.unitsPerInch;
+    }
     readHeader(file, doc);
 
     while (true) {
@@ -79,7 +64,7 @@ MetaDocument parseMetafile(QByteArrayView bytes)
             throw MetaDamage("record at byte " + std::to_string(offset) + " has size " +
                              std::to_string(sizeWords) + " words, past the end of the file");
         MetaReader params(file.take((sizeWords - 3) * qsizetype(2), "record"));
-        if (function == eofFunction)
+        if (function == wmf::Eof)
             break;
         if (doc.records.size() >= size_t(maxMetaRecords))
             throw MetaTooComplex("more than " + std::to_string(maxMetaRecords) + " records");

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/metarecords.h"
+#include "wmf/metarecords.h"
 
 #include <vector>
 

@@ -1,8 +1,7 @@
-#include "wmfmapping.h"
+#include "wmf/wmfmapping.h"
 
-#include "wmfwriter.h"
-
-#include <QHash>
+#include "wmf/facenames.h"
+#include "wmf/wmfwriter.h"
 
 quint16 penStyleOf(const QPen &pen)
 {
@@ -39,23 +38,8 @@ quint16 penStyleOf(const QPen &pen)
 
 QString faceNameOf(const QFont &font)
 {
-    static const QHash<QString, QString> windowsNames = {
-        {"", "Arial"},
-        {"sans-serif", "Arial"},
-        {"sans", "Arial"},
-        {"helvetica", "Arial"},
-        {"liberation sans", "Arial"},
-        {"arial", "Arial"},
-        {"serif", "Times New Roman"},
-        {"liberation serif", "Times New Roman"},
-        {"times new roman", "Times New Roman"},
-        {"monospace", "Courier New"},
-        {"liberation mono", "Courier New"},
-        {"courier new", "Courier New"},
-    };
     const QStringList families = font.families();
-    const QString family = (families.isEmpty() ? font.family() : families.first()).trimmed();
-    return windowsNames.value(family.toLower(), family);
+    return windowsFaceFor(families.isEmpty() ? font.family() : families.first());
 }
 
 bool isRectangle(const QList<QPolygonF> &polygons, const QRectF &bounds)

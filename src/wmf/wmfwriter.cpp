@@ -1,9 +1,11 @@
-#include "wmfwriter.h"
+#include "wmf/wmfwriter.h"
 
-#include "contenterror.h"
+#include "wmf/metaerrors.h"
+#include "wmf/placeable.h"
 
 #include <QtEndian>
 #include <limits>
+#include <string>
 
 // One record's words: size (in 16-bit words, the header's six bytes included) and function,
 // then the parameters, little-endian.
@@ -15,8 +17,8 @@ public:
     Record &word(int value)
     {
         if (value < std::numeric_limits<qint16>::min() || value > 0xFFFF)
-            throw ContentError(
-                QStringLiteral("metafile value %1 does not fit in 16 bits").arg(value));
+            throw MetaWriteError("metafile value " + std::to_string(value) +
+                                 " does not fit in 16 bits");
         m_params.append(char(value & 0xFF)).append(char((value >> 8) & 0xFF));
         return *this;
     }
@@ -116,7 +118,7 @@ WmfWriter::WmfWriter(QSize size) : m_size(size)
 void WmfWriter::append(const Record &record)
 {
     if (m_finished)
-        throw ContentError(QStringLiteral("metafile written to after it was finished"));
+        throw MetaWriteError("metafile written to after it was finished");
     const QByteArray bytes = record.encoded();
     m_largestRecord = std::max(m_largestRecord, quint32(bytes.size() / 2));
     m_records.append(bytes);
@@ -263,17 +265,8 @@ QByteArray WmfWriter::finish()
     const int headerWords = 9;
     const quint32 totalWords = quint32(headerWords + m_records.size() / 2);
 
-    QByteArray placeable(4, '\0');
-    qToLittleEndian<quint32>(wmf::placeableKey, placeable.data());
-    placeable.append(
-        littleEndian16({0, 0, 0, m_size.width(), m_size.height(), wmf::unitsPerInch, 0, 0}));
-    quint16 checksum = 0;
-    for (int i = 0; i < placeable.size(); i += 2)
-        checksum ^= qFromLittleEndian<quint16>(placeable.constData() + i);
-    placeable.append(littleEndian16({checksum}));
-
     const QByteArray header = littleEndian16(
         {1, headerWords, 0x0300, int(totalWords & 0xFFFF), int(totalWords >> 16),
          int(m_slots.size()), int(m_largestRecord & 0xFFFF), int(m_largestRecord >> 16), 0});
-    return placeable + header + m_records;
+    return wmf::placeableHeader(m_size, wmf::unitsPerInch) + header + m_records;
 }

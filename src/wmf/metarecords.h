@@ -1,6 +1,7 @@
 #pragma once
 
-#include "platform/metareader.h"
+#include "wmf/metareader.h"
+#include "wmf/wmfformat.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -16,15 +17,6 @@
 // Coordinates are the file's logical units, exactly as stored.
 namespace meta
 {
-
-// Text options and alignment flags, as the text records and SETTEXTALIGN give them.
-constexpr int etoOpaque = 0x0002;
-constexpr int etoClipped = 0x0004;
-constexpr int taUpdateCp = 1;
-constexpr int taRight = 2;
-constexpr int taCenter = 6; // both bits: centred; the right bit alone: right-aligned
-constexpr int taBottom = 8;
-constexpr int taBaseline = 24;
 
 enum class PointOp {
     WindowOrg,
@@ -80,7 +72,7 @@ struct ClipRect {
 struct Text {
     QPoint origin;
     QByteArray bytes;
-    int options = 0; // etoOpaque, etoClipped
+    int options = 0; // EtoOpaque, EtoClipped
     MetaBox box;     // when options hold ETO_OPAQUE or ETO_CLIPPED
     QList<int> dx;   // advance after each byte, empty when not given
 };

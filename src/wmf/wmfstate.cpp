@@ -1,4 +1,4 @@
-#include "wmfstate.h"
+#include "wmf/wmfstate.h"
 
 namespace
 {

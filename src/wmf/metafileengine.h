@@ -1,7 +1,7 @@
 #pragma once
 
-#include "wmfstate.h"
-#include "wmfwriter.h"
+#include "wmf/wmfstate.h"
+#include "wmf/wmfwriter.h"
 
 #include <QBrush>
 #include <QFont>
@@ -26,7 +26,7 @@ public:
 
     // Colours are written as shades of grey: for the print copies.
     void setGreyscale(bool on) { m_greyscale = on; }
-    // The finished file; throws ContentError if anything drawn could not be written.
+    // The finished file; throws MetaWriteError if anything drawn could not be written.
     QByteArray takeBytes();
 
     bool begin(QPaintDevice *device) override;

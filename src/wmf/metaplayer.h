@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/metarecords.h"
-#include "platform/metawork.h"
+#include "wmf/metarecords.h"
+#include "wmf/metawork.h"
 
 #include <QRegion>
 #include <QTransform>

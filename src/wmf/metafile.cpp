@@ -1,42 +1,25 @@
-#include "platform/metafile.h"
+#include "wmf/metafile.h"
 
-#include "platform/errors.h"
-#include "platform/filebytes.h"
-#include "platform/metaparser.h"
-#include "platform/metaplayer.h"
+#include "wmf/metaparser.h"
+#include "wmf/metaplayer.h"
+#include "wmf/wmflog.h"
 
 #include <QPainter>
 
-Metafile Metafile::load(const QString &file)
+Metafile Metafile::fromBytes(const QByteArray &bytes, const QString &name)
 {
-    return fromBytes(readRegularFile(file, maxMetafileBytes), file);
-}
-
-Metafile Metafile::fromBytes(const QByteArray &bytes, const QString &nameForErrors)
-{
-    auto document = std::make_shared<MetaDocument>();
-    const auto tooComplex = [&](const char *why) {
-        qCWarning(lcMetafile).noquote() << nameForErrors << "is not shown:" << why;
-        return PageTooComplex(nameForErrors.toStdString());
-    };
-    try {
-        *document = parseMetafile(bytes);
-    } catch (const MetaDamage &damage) {
-        throw FileError(nameForErrors.toStdString() + ": damaged metafile: " + damage.what());
-    } catch (const MetaTooComplex &limit) {
-        throw tooComplex(limit.what());
-    }
+    auto document = std::make_shared<MetaDocument>(parseMetafile(bytes));
     if (!document->placeable) {
         const std::optional<QRectF> frame = MetaPlayer::measureFrame(*document);
         if (!frame)
-            throw tooComplex("its records ask for too much work");
+            throw MetaTooComplex("its records ask for too much work");
         document->frame = *frame;
     }
     // Counted once here at the page's own size, so that painting never meets a page it must stop.
     const double work = MetaPlayer::countWork(*document);
-    qCDebug(lcMetafile).noquote() << nameForErrors << "asks for" << work << "units of work";
+    qCDebug(lcMetafile).noquote() << name << "asks for" << work << "units of work";
     if (work > maxPageWork)
-        throw tooComplex("drawing it asks for too much work");
+        throw MetaTooComplex("drawing it asks for too much work");
     Metafile metafile;
     metafile.m_document = std::move(document);
     return metafile;

@@ -1,25 +1,12 @@
 #pragma once
 
+#include "wmf/metaerrors.h"
+
 #include <QByteArrayView>
 #include <QPoint>
 #include <QRectF>
 #include <cstdint>
-#include <stdexcept>
 #include <string>
-
-// A metafile that cannot be read as one; the loader turns it into a FileError naming the file.
-class MetaDamage : public std::runtime_error
-{
-public:
-    using std::runtime_error::runtime_error;
-};
-
-// A metafile larger or busier than any page, which the loader refuses as too complex to show.
-class MetaTooComplex : public std::runtime_error
-{
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // A rectangle by its two corners as the file gives them; either may be the greater.
 struct MetaBox {

@@ -1,6 +1,6 @@
-#include "platform/metafile.h"
-#include "platform/metarecords.h"
-#include "platform/metatext.h"
+#include "wmf/metafile.h"
+#include "wmf/metarecords.h"
+#include "wmf/metatext.h"
 
 #include <numeric>
 #include <optional>

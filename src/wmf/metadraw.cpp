@@ -1,6 +1,6 @@
-#include "platform/metaplayer.h"
+#include "wmf/metaplayer.h"
 
-#include "platform/metatext.h"
+#include "wmf/metatext.h"
 
 #include <QPaintEngine>
 #include <QPainter>
@@ -63,20 +63,20 @@ void MetaPlayer::usePenAndBrush()
         qpen.setWidthF(deviceLength(pen.width));
         qpen.setCosmetic(pen.width <= 0); // one pixel of whatever device it lands on
         const int cap = pen.style & 0x0F00, join = pen.style & 0xF000;
-        qpen.setCapStyle(cap == 0x0100   ? Qt::SquareCap
-                         : cap == 0x0200 ? Qt::FlatCap
-                                         : Qt::RoundCap);
-        qpen.setJoinStyle(join == 0x1000   ? Qt::BevelJoin
-                          : join == 0x2000 ? Qt::MiterJoin
-                                           : Qt::RoundJoin);
+        qpen.setCapStyle(cap == wmf::PsEndcapSquare ? Qt::SquareCap
+                         : cap == wmf::PsEndcapFlat ? Qt::FlatCap
+                                                    : Qt::RoundCap);
+        qpen.setJoinStyle(join == wmf::PsJoinBevel   ? Qt::BevelJoin
+                          : join == wmf::PsJoinMiter ? Qt::MiterJoin
+                                                     : Qt::RoundJoin);
     }
     const meta::Brush &brush = m_dc.brush;
     QBrush qbrush(brush.colour);
     if (!brush.pattern.isNull())
         qbrush = QBrush(brush.pattern);
-    else if (brush.style == 1)
+    else if (brush.style == wmf::BsNull)
         qbrush = Qt::NoBrush;
-    else if (brush.style == 2)
+    else if (brush.style == wmf::BsHatched)
         qbrush = QBrush(brush.colour, hatchStyle(brush.hatch));
     // Writers draw thick lines as runs of abutting polygons with no pen; a hairline of the fill
     // colour closes the seams antialiasing would leave between them.
@@ -196,7 +196,7 @@ void MetaPlayer::apply(const meta::Text &r)
     const double height = std::min(textHeight(yScale), maxTextPixels);
     const double width = std::min(std::abs(font.width) * xScale, maxTextPixels);
 
-    const bool opaque = r.options & meta::etoOpaque;
+    const bool opaque = r.options & wmf::EtoOpaque;
     const QRectF box = toDevice(r.box).normalized();
     const double glyphWork = std::min(height * std::max(height, width), m_work->visibleArea());
     if (!admit((opaque ? m_work->area(toPixels(box)) : 0) + glyphWork * r.bytes.size()))
@@ -211,10 +211,10 @@ void MetaPlayer::apply(const meta::Text &r)
         for (int dx : r.dx)
             advances << dx * xScale;
 
-    const bool updateCp = m_dc.textAlign & meta::taUpdateCp;
+    const bool updateCp = m_dc.textAlign & wmf::TaUpdateCp;
     const QPointF origin = updateCp ? m_dc.position : QPointF(r.origin);
     m_painter.save();
-    if (r.options & meta::etoClipped)
+    if (r.options & wmf::EtoClipped)
         m_painter.setClipRect(box, Qt::IntersectClip);
     const MetaTextLook look{metaQFont(font, height, width, m_painter.device()), m_dc.textColour,
                             m_dc.background, m_dc.opaqueBackground, m_dc.textAlign};
@@ -238,10 +238,8 @@ double MetaPlayer::textHeight(double pixelsPerLogicalUnit) const
 // aligned on its right end).
 void MetaPlayer::moveAlongText(double logicalAdvance)
 {
-    const int horizontal = m_dc.textAlign & meta::taCenter;
-    const double direction = horizontal == meta::taCenter  ? 0
-                             : horizontal == meta::taRight ? -1
-                                                           : 1;
+    const int horizontal = m_dc.textAlign & wmf::TaCenter;
+    const double direction = horizontal == wmf::TaCenter ? 0 : horizontal == wmf::TaRight ? -1 : 1;
     m_dc.position.rx() += direction * logicalAdvance * (m_map.m11() < 0 ? -1 : 1);
 }
 

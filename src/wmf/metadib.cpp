@@ -1,6 +1,6 @@
-#include "platform/metadib.h"
+#include "wmf/metadib.h"
 
-#include "platform/metareader.h"
+#include "wmf/metareader.h"
 
 #include <array>
 #include <bit>

@@ -1,63 +1,7 @@
-#include "platform/metadecode.h"
-
-namespace
-{
+#include "wmf/metadecode.h"
 
 using namespace meta;
 using namespace metadecode;
-
-enum Function : uint16_t {
-    saveDc = 0x001E,
-    createPalette = 0x00F7,
-    setBkMode = 0x0102,
-    setMapMode = 0x0103,
-    setRop2 = 0x0104,
-    setPolyFillMode = 0x0106,
-    setStretchBltMode = 0x0107,
-    restoreDc = 0x0127,
-    selectObject = 0x012D,
-    setTextAlign = 0x012E,
-    dibCreatePatternBrush = 0x0142,
-    deleteObject = 0x01F0,
-    createPatternBrush = 0x01F9,
-    setBkColor = 0x0201,
-    setTextColor = 0x0209,
-    setWindowOrg = 0x020B,
-    setWindowExt = 0x020C,
-    setViewportOrg = 0x020D,
-    setViewportExt = 0x020E,
-    offsetWindowOrg = 0x020F,
-    offsetViewportOrg = 0x0211,
-    lineTo = 0x0213,
-    moveTo = 0x0214,
-    selectPalette = 0x0234,
-    createPenIndirect = 0x02FA,
-    createFontIndirect = 0x02FB,
-    createBrushIndirect = 0x02FC,
-    polygon = 0x0324,
-    polyline = 0x0325,
-    scaleWindowExt = 0x0410,
-    scaleViewportExt = 0x0412,
-    excludeClipRect = 0x0415,
-    intersectClipRect = 0x0416,
-    ellipse = 0x0418,
-    rectangle = 0x041B,
-    setPixel = 0x041F,
-    textOut = 0x0521,
-    polyPolygon = 0x0538,
-    roundRect = 0x061C,
-    patBlt = 0x061D,
-    createRegion = 0x06FF,
-    arc = 0x0817,
-    pie = 0x081A,
-    chord = 0x0830,
-    dibBitBlt = 0x0940,
-    extTextOut = 0x0A32,
-    dibStretchBlt = 0x0B41,
-    stretchDib = 0x0F43,
-};
-
-} // namespace
 
 bool decodeRecord(uint16_t function, uint32_t sizeWords, MetaReader &r, std::vector<Record> &out)
 {
@@ -71,152 +15,152 @@ bool decodeRecord(uint16_t function, uint32_t sizeWords, MetaReader &r, std::vec
     // The older bitmap records say by their size alone whether a bitmap follows.
     const bool noBitmap = sizeWords == uint32_t(function >> 8) + 3;
     switch (function) {
-    case setWindowOrg:
+    case wmf::SetWindowOrg:
         point(PointOp::WindowOrg);
         break;
-    case setWindowExt:
+    case wmf::SetWindowExt:
         point(PointOp::WindowExt);
         break;
-    case setViewportOrg:
+    case wmf::SetViewportOrg:
         point(PointOp::ViewportOrg);
         break;
-    case setViewportExt:
+    case wmf::SetViewportExt:
         point(PointOp::ViewportExt);
         break;
-    case offsetWindowOrg:
+    case wmf::OffsetWindowOrg:
         point(PointOp::OffsetWindowOrg);
         break;
-    case offsetViewportOrg:
+    case wmf::OffsetViewportOrg:
         point(PointOp::OffsetViewportOrg);
         break;
-    case moveTo:
+    case wmf::MoveTo:
         point(PointOp::MoveTo);
         break;
-    case lineTo:
+    case wmf::LineTo:
         point(PointOp::LineTo);
         break;
-    case scaleWindowExt:
+    case wmf::ScaleWindowExt:
         scale(false);
         break;
-    case scaleViewportExt:
+    case wmf::ScaleViewportExt:
         scale(true);
         break;
-    case setMapMode:
+    case wmf::SetMapMode:
         mode(ModeOp::MapMode);
         break;
-    case setBkMode:
+    case wmf::SetBkMode:
         mode(ModeOp::BkMode);
         break;
-    case setPolyFillMode:
+    case wmf::SetPolyFillMode:
         mode(ModeOp::PolyFillMode);
         break;
-    case setTextAlign:
+    case wmf::SetTextAlign:
         mode(ModeOp::TextAlign);
         break;
-    case setRop2:
+    case wmf::SetRop2:
         mode(ModeOp::Rop2);
         break;
-    case setStretchBltMode:
+    case wmf::SetStretchBltMode:
         mode(ModeOp::StretchBltMode);
         break;
-    case setTextColor:
+    case wmf::SetTextColor:
         out.push_back(SetColor{true, colourRef(r)});
         break;
-    case setBkColor:
+    case wmf::SetBkColor:
         out.push_back(SetColor{false, colourRef(r)});
         break;
-    case rectangle:
+    case wmf::Rectangle:
         out.push_back(shape(r, ShapeKind::Rectangle));
         break;
-    case roundRect:
+    case wmf::RoundRect:
         out.push_back(shape(r, ShapeKind::RoundRect));
         break;
-    case ellipse:
+    case wmf::Ellipse:
         out.push_back(shape(r, ShapeKind::Ellipse));
         break;
-    case arc:
+    case wmf::Arc:
         out.push_back(shape(r, ShapeKind::Arc));
         break;
-    case pie:
+    case wmf::Pie:
         out.push_back(shape(r, ShapeKind::Pie));
         break;
-    case chord:
+    case wmf::Chord:
         out.push_back(shape(r, ShapeKind::Chord));
         break;
-    case polyline:
+    case wmf::Polyline:
         out.push_back(poly(r, PolyKind::Polyline));
         break;
-    case polygon:
+    case wmf::Polygon:
         out.push_back(poly(r, PolyKind::Polygon));
         break;
-    case polyPolygon:
+    case wmf::PolyPolygon:
         out.push_back(polyPolygonRecord(r));
         break;
-    case intersectClipRect:
+    case wmf::IntersectClipRect:
         out.push_back(ClipRect{false, r.boxBRTL("clip rectangle")});
         break;
-    case excludeClipRect:
+    case wmf::ExcludeClipRect:
         out.push_back(ClipRect{true, r.boxBRTL("clip rectangle")});
         break;
-    case textOut:
+    case wmf::TextOut:
         out.push_back(textOutRecord(r));
         break;
-    case extTextOut:
+    case wmf::ExtTextOut:
         out.push_back(extTextOutRecord(r));
         break;
-    case setPixel: {
+    case wmf::SetPixel: {
         const QColor colour = colourRef(r);
         out.push_back(SetPixel{r.pointYX("pixel"), colour});
         break;
     }
-    case saveDc:
+    case wmf::SaveDc:
         out.push_back(SaveDC{});
         break;
-    case restoreDc:
+    case wmf::RestoreDc:
         out.push_back(RestoreDC{r.i16("saved state")});
         break;
-    case createPenIndirect: {
+    case wmf::CreatePenIndirect: {
         const int style = r.u16("pen style");
         const int width = r.pointXY("pen width").x();
         out.push_back(CreateObject{Pen{style, width, colourRef(r)}});
         break;
     }
-    case createBrushIndirect: {
+    case wmf::CreateBrushIndirect: {
         const int style = r.u16("brush style");
         const QColor colour = colourRef(r);
         out.push_back(CreateObject{Brush{style, colour, r.u16("brush hatch"), {}}});
         break;
     }
-    case createFontIndirect:
+    case wmf::CreateFontIndirect:
         out.push_back(fontRecord(r));
         break;
-    case createPalette:
+    case wmf::CreatePalette:
         out.push_back(paletteRecord(r));
         break;
-    case dibCreatePatternBrush:
+    case wmf::DibCreatePatternBrush:
         out.push_back(patternBrushRecord(r));
         break;
-    case createPatternBrush:
-    case createRegion:
+    case wmf::CreatePatternBrush:
+    case wmf::CreateRegion:
         out.push_back(CreateObject{OtherObject{}});
         break;
-    case selectObject:
-    case selectPalette:
+    case wmf::SelectObject:
+    case wmf::SelectPalette:
         out.push_back(SelectObject{r.u16("object number")});
         break;
-    case deleteObject:
+    case wmf::DeleteObject:
         out.push_back(DeleteObject{r.u16("object number")});
         break;
-    case stretchDib:
+    case wmf::StretchDib:
         out.push_back(stretchDibRecord(r));
         break;
-    case dibStretchBlt:
+    case wmf::DibStretchBlt:
         out.push_back(dibBlitRecord(r, true, !noBitmap));
         break;
-    case dibBitBlt:
+    case wmf::DibBitBlt:
         out.push_back(dibBlitRecord(r, false, !noBitmap));
         break;
-    case patBlt:
+    case wmf::PatBlt:
         out.push_back(patBltRecord(r));
         break;
     default:

@@ -1,6 +1,6 @@
-#include "metafiledevice.h"
+#include "wmf/metafiledevice.h"
 
-#include "metafileengine.h"
+#include "wmf/metafileengine.h"
 
 MetafileDevice::MetafileDevice(QSize twips)
     : m_size(twips), m_engine(std::make_unique<MetafileEngine>())

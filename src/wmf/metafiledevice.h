@@ -20,7 +20,7 @@ public:
     // Every colour drawn becomes its shade of grey, so a page prints well in black and white.
     void setGreyscale(bool on);
 
-    // The finished metafile; throws ContentError if something drawn could not be written.
+    // The finished metafile; throws MetaWriteError if something drawn could not be written.
     QByteArray bytes() const;
 
     QPaintEngine *paintEngine() const override;

@@ -1,4 +1,4 @@
-#include "platform/metaplayer.h"
+#include "wmf/metaplayer.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -274,10 +274,10 @@ void MetaPlayer::apply(const meta::SetMode &r)
         updateMapping();
         break;
     case meta::ModeOp::BkMode:
-        m_dc.opaqueBackground = r.value == 2;
+        m_dc.opaqueBackground = r.value == wmf::Opaque;
         break;
     case meta::ModeOp::PolyFillMode:
-        m_dc.winding = r.value == 2;
+        m_dc.winding = r.value == wmf::Winding;
         break;
     case meta::ModeOp::TextAlign:
         m_dc.textAlign = r.value;

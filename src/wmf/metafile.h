@@ -1,5 +1,7 @@
 #pragma once
 
+#include "wmf/metaerrors.h"
+
 #include <QByteArray>
 #include <QRectF>
 #include <QSizeF>
@@ -9,10 +11,15 @@
 class QPainter;
 struct MetaDocument;
 
+// The most bytes a metafile may hold. The largest page the program has, or a drawing program
+// writes, is some tens of kilobytes; held in memory a file takes a few times its size, bitmaps up
+// to eight.
+inline constexpr qsizetype maxMetafileBytes = 4 * 1024 * 1024;
+
 // A Windows metafile (with or without the placeable header), read from its bytes into memory and
 // checked in full while it loads, so that playing it can never read outside the file. Playing draws
 // the records onto any QPainter as vectors: on a printer text stays text and lines stay lines.
-// It does not write metafiles and does not play enhanced metafiles (EMF).
+// It does not play enhanced metafiles (EMF); MetafileDevice writes metafiles.
 //
 // Copies are cheap and share the loaded records.
 class Metafile
@@ -20,11 +27,10 @@ class Metafile
 public:
     Metafile() = default;
 
-    // Reads and checks the file at that path. Throws FileError when it is missing,
-    // unreadable or damaged ("<file>: damaged metafile: <reason>"), and PageTooComplex when
-    // drawing it would cost far more time or memory than a page may.
-    static Metafile load(const QString &file);
-    static Metafile fromBytes(const QByteArray &bytes, const QString &nameForErrors);
+    // Reads and checks a metafile's bytes; name stands for them in the log. Throws MetaDamage with
+    // the reason when they cannot be read as a metafile, and MetaTooComplex with the reason when
+    // drawing them would cost far more time or memory than a page may.
+    static Metafile fromBytes(const QByteArray &bytes, const QString &name);
 
     bool isNull() const { return !m_document; }
 

@@ -1,23 +1,18 @@
 #pragma once
 
-#include "platform/metarecords.h"
+#include "wmf/metarecords.h"
 
 #include <QByteArrayView>
 
-#include <QLoggingCategory>
-
-Q_DECLARE_LOGGING_CATEGORY(lcMetafile)
-
-// Limits that keep a damaged or hostile file from costing unbounded memory or time. The largest
-// page the program has, or a drawing program writes, is some tens of kilobytes in under a
-// thousand records; held in memory a file takes a few times its size, bitmaps up to eight.
-inline constexpr qsizetype maxMetafileBytes = 4 * 1024 * 1024;
+// With maxMetafileBytes, a limit that keeps a damaged or hostile file from costing unbounded memory
+// or time: the largest page the program has, or a drawing program writes, is in under a thousand
+// records.
 inline constexpr qsizetype maxMetaRecords = 200000;
 
 // Reads a whole metafile: the placeable header if there is one, the metafile header, then every
 // record up to the end record. Records the player draws are decoded into meta::Record; others are
 // skipped (and logged once at debug level). Throws MetaDamage with the reason for anything that
 // does not fit: a length or count running past its record or the file, a missing end record;
-// MetaTooComplex for a file past the limits above.
+// MetaTooComplex for a file past the limits.
 // The frame of a file without a placeable header is left for the player to work out.
 MetaDocument parseMetafile(QByteArrayView bytes);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wmfwriter.h"
+#include "wmf/wmfwriter.h"
 
 #include <QList>
 #include <array>

@@ -1,0 +1,3 @@
+#include "wmf/wmflog.h"
+
+Q_LOGGING_CATEGORY(lcMetafile, "kelvarin.metafile", QtInfoMsg)

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QLoggingCategory>
+
+// What reading, playing and writing metafiles logs. Debug lines are off unless asked for
+// (QT_LOGGING_RULES="kelvarin.metafile.debug=true").
+Q_DECLARE_LOGGING_CATEGORY(lcMetafile)
