@@ -7,9 +7,9 @@
 #include "platform/clockrandom.h"
 #include "platform/label.h"
 #include "platform/qtmessageboxes.h"
-#include "platform/qtprinter.h"
+#include "printing/qtprinter.h"
 #include "platform/qttimerclock.h"
-#include "platform/sound.h"
+#include "sound/sound.h"
 #include "platform/stage.h"
 
 #include <QApplication>

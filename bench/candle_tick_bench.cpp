@@ -5,7 +5,7 @@
 #include "app/program.h"
 #include "exposed.h"
 #include "menus/topicmenu.h"
-#include "platform/contentpath.h"
+#include "files/contentpath.h"
 #include "platform/displayscale.h"
 #include "platform/image.h"
 #include "platform/timer.h"

@@ -6,7 +6,7 @@
 //
 //   hostile_page_bench            every case, one line each, then the costliest pages shown
 //   hostile_page_bench NAME       one case
-#include "platform/errors.h"
+#include "files/errors.h"
 #include "platform/picture.h"
 #include "wmf/metafile.h"
 

@@ -4,7 +4,7 @@
 #include "app/program.h"
 #include "app/titlefrm.h"
 #include "menus/intro0.h"
-#include "platform/contentpath.h"
+#include "files/contentpath.h"
 #include "startup_probe.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // The certificate as a print run, operation by operation, on the recording printer.
 #include "doubles/doubles.h"
 #include "doubles/fakeprinter.h"
-#include "platform/printerfont.h"
+#include "printing/printerfont.h"
 #include "quiz/certificateprint.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "app/classroom.h"
-#include "platform/contentpath.h"
-#include "platform/errors.h"
+#include "files/contentpath.h"
+#include "files/errors.h"
 #include "quiz/questionset.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "platform/codepage.h"
+#include "files/codepage.h"
 
 #include <QStringDecoder>
 #include <gtest/gtest.h>

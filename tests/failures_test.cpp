@@ -4,7 +4,7 @@
 #include "hostilewmf.h"
 #include "menus/intro0.h"
 #include "menus/topicmenu.h"
-#include "platform/errors.h"
+#include "files/errors.h"
 #include "platform/handleredge.h"
 #include "platform/image.h"
 #include "platform/label.h"

@@ -1,5 +1,5 @@
 #include "doubles/fakeprinter.h"
-#include "platform/errors.h"
+#include "files/errors.h"
 #include "platform/picture.h"
 
 #include <functional>

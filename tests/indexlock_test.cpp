@@ -1,4 +1,4 @@
-#include "platform/errors.h"
+#include "files/errors.h"
 #include "tempclassroom.h"
 #include "worksheets/indexlock.h"
 

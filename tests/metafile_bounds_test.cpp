@@ -1,6 +1,6 @@
 // Pages that would hold the program for seconds or minutes, or take hundreds of megabytes, are
 // refused as they load; every real page still draws to the pixel as it always has.
-#include "platform/errors.h"
+#include "files/errors.h"
 #include "platform/picture.h"
 #include "wmf/metafile.h"
 

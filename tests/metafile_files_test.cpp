@@ -1,6 +1,6 @@
-#include "platform/errors.h"
+#include "files/errors.h"
 #include "platform/picture.h"
-#include "platform/qtprinter.h"
+#include "printing/qtprinter.h"
 #include "wmf/metafile.h"
 
 #include <QDir>

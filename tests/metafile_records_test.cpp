@@ -1,4 +1,4 @@
-#include "platform/errors.h"
+#include "files/errors.h"
 #include "platform/picture.h"
 #include "wmf/metafile.h"
 #include "wmf/metatext.h"

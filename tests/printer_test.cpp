@@ -1,9 +1,9 @@
 #include "doubles/doubles.h"
 #include "doubles/fakeprinter.h"
-#include "platform/errors.h"
+#include "files/errors.h"
 #include "platform/picture.h"
-#include "platform/printrun.h"
-#include "platform/qtprinter.h"
+#include "printing/printrun.h"
+#include "printing/qtprinter.h"
 #include "quiz/certificateprint.h"
 
 #include <QCoreApplication>

@@ -6,7 +6,7 @@
 #include "doubles/doubles.h"
 #include "doubles/fakeprinter.h"
 #include "doubles/manualclock.h"
-#include "platform/contentpath.h"
+#include "files/contentpath.h"
 #include "platform/stage.h"
 #include "quiz/quizsession.h"
 #include "viewers/viewerstate.h"

@@ -1,5 +1,5 @@
-#include "platform/errors.h"
-#include "platform/seqfile.h"
+#include "files/errors.h"
+#include "files/seqfile.h"
 #include "platform/units.h"
 #include "programfixture.h"
 #include "quiz/questionset.h"

@@ -2,8 +2,8 @@
 // queue that scripts/cups-queue.sh sets up, then read back from the PDF. Each PDF is also copied
 // into the gallery folder, so anyone can look at the page.
 #include "doubles/doubles.h"
-#include "platform/contentpath.h"
-#include "platform/qtprinter.h"
+#include "files/contentpath.h"
+#include "printing/qtprinter.h"
 #include "quiz/certificateprint.h"
 #include "quiz/questionset.h"
 #include "quiz/quizsession.h"

@@ -1,6 +1,6 @@
-#include "platform/errors.h"
-#include "platform/filebytes.h"
-#include "platform/seqfile.h"
+#include "files/errors.h"
+#include "files/filebytes.h"
+#include "files/seqfile.h"
 #include "tempclassroom.h"
 
 #include <QFileInfo>

@@ -5,7 +5,7 @@
 #include "app/titlefrm.h"
 #include "menus/intro0.h"
 #include "menus/topicmenu.h"
-#include "platform/canberrasnddevil.h"
+#include "sound/canberrasnddevil.h"
 #include "platform/commandbutton.h"
 #include "platform/label.h"
 #include "programfixture.h"

@@ -1,7 +1,7 @@
 // The sound player on libcanberra: clips it cannot play, a sound server that has hung, and no way
 // to sound at all.
 // That every clip is heard is shown on a real sound server in sound_heard_test.cpp.
-#include "platform/canberrasnddevil.h"
+#include "sound/canberrasnddevil.h"
 #include "programfixture.h"
 #include "pulsesink.h"
 #include "silentserver.h"

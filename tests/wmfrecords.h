@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 #include <optional>
 
-#include "platform/codepage.h"
+#include "files/codepage.h"
 #include "wmf/placeable.h"
 #include "wmf/wmfformat.h"
 

@@ -1,7 +1,7 @@
 // The paper worksheet as a print run, operation by operation, on the recording printer.
 #include "doubles/doubles.h"
 #include "doubles/fakeprinter.h"
-#include "platform/printerfont.h"
+#include "printing/printerfont.h"
 #include "quiz/quizsession.h"
 #include "quiz/worksheetprint.h"
 

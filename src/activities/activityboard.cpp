@@ -4,7 +4,7 @@
 #include "app/screens.h"
 #include "app/screenstyle.h"
 #include "app/sounds.h"
-#include "platform/errors.h"
+#include "files/errors.h"
 #include "platform/handleredge.h"
 #include "platform/image.h"
 #include "platform/label.h"

@@ -1,9 +1,9 @@
 #include "app/classroom.h"
 
-#include "platform/contentpath.h"
-#include "platform/errors.h"
-#include "platform/fileaside.h"
-#include "platform/filebytes.h"
+#include "files/contentpath.h"
+#include "files/errors.h"
+#include "files/fileaside.h"
+#include "files/filebytes.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -3,8 +3,8 @@
 #include "app/titlefrm.h"
 #include "menus/intro0.h"
 #include "platform/accessible.h"
-#include "platform/contentpath.h"
-#include "platform/errors.h"
+#include "files/contentpath.h"
+#include "files/errors.h"
 #include "quiz/questionset.h"
 
 #include <QApplication>

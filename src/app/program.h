@@ -1,10 +1,10 @@
 #pragma once
 
 #include "app/screens.h"
-#include "platform/canberrasnddevil.h"
+#include "sound/canberrasnddevil.h"
 #include "platform/clockrandom.h"
 #include "platform/qtmessageboxes.h"
-#include "platform/qtprinter.h"
+#include "printing/qtprinter.h"
 #include "platform/qttimerclock.h"
 #include "platform/stage.h"
 

@@ -3,7 +3,7 @@
 #include "app/grey.h"
 #include "app/screens.h"
 #include "app/settings.h"
-#include "platform/sound.h"
+#include "sound/sound.h"
 
 void playIfSoundOn(Screens &screens, const QString &clip)
 {

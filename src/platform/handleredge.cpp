@@ -1,6 +1,6 @@
 #include "platform/handleredge.h"
 
-#include "platform/errors.h"
+#include "files/errors.h"
 #include "platform/messageboxes.h"
 #include "platform/stage.h"
 

@@ -1,7 +1,7 @@
 #include "platform/picture.h"
 
-#include "platform/errors.h"
-#include "platform/filebytes.h"
+#include "files/errors.h"
+#include "files/filebytes.h"
 #include "platform/units.h"
 #include "wmf/metaerrors.h"
 #include "wmf/wmflog.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/contentpath.h"
+#include "files/contentpath.h"
 #include "platform/handleredge.h"
 
 #include <QWidget>

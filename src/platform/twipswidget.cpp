@@ -1,7 +1,7 @@
 #include "platform/twipswidget.h"
 
 #include "platform/displayscale.h"
-#include "platform/errors.h"
+#include "files/errors.h"
 #include "platform/stage.h"
 
 #include <QPainter>

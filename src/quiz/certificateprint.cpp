@@ -2,8 +2,8 @@
 
 #include "platform/messageboxes.h"
 #include "platform/palette.h"
-#include "platform/printer.h"
-#include "platform/printrun.h"
+#include "printing/printer.h"
+#include "printing/printrun.h"
 
 #include <QColor>
 

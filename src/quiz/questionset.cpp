@@ -1,8 +1,8 @@
 #include "quiz/questionset.h"
 
-#include "platform/codepage.h"
-#include "platform/errors.h"
-#include "platform/seqfile.h"
+#include "files/codepage.h"
+#include "files/errors.h"
+#include "files/seqfile.h"
 #include "quiz/quizsession.h"
 
 #include <QStringList>

@@ -8,7 +8,7 @@
 #include "platform/label.h"
 #include "platform/messageboxes.h"
 #include "platform/picturebox.h"
-#include "platform/printrun.h"
+#include "printing/printrun.h"
 #include "platform/random.h"
 #include "platform/textbox.h"
 #include "platform/timer.h"

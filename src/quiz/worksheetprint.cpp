@@ -1,8 +1,8 @@
 #include "quiz/worksheetprint.h"
 
 #include "platform/messageboxes.h"
-#include "platform/printer.h"
-#include "platform/printrun.h"
+#include "printing/printer.h"
+#include "printing/printrun.h"
 #include "quiz/quizsession.h"
 
 namespace

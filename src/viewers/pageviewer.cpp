@@ -2,12 +2,12 @@
 
 #include "app/screens.h"
 #include "app/screenstyle.h"
-#include "platform/errors.h"
+#include "files/errors.h"
 #include "platform/handleredge.h"
 #include "platform/image.h"
 #include "platform/label.h"
-#include "platform/printer.h"
-#include "platform/printrun.h"
+#include "printing/printer.h"
+#include "printing/printrun.h"
 #include "viewers/viewerstate.h"
 
 namespace

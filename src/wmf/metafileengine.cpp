@@ -1,6 +1,6 @@
 #include "wmf/metafileengine.h"
 
-#include "platform/codepage.h"
+#include "files/codepage.h"
 #include "wmf/metaerrors.h"
 #include "wmf/wmfmapping.h"
 

@@ -1,6 +1,6 @@
 #include "wmf/metatext.h"
 
-#include "platform/codepage.h"
+#include "files/codepage.h"
 #include "wmf/facenames.h"
 
 #include <QFontMetricsF>

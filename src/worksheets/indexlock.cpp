@@ -1,7 +1,7 @@
 #include "worksheets/indexlock.h"
 
-#include "platform/contentpath.h"
-#include "platform/errors.h"
+#include "files/contentpath.h"
+#include "files/errors.h"
 #include "worksheets/worksheetlog.h"
 
 #include <QCoreApplication>

@@ -1,9 +1,9 @@
 #include "worksheets/worksheetindex.h"
 
-#include "platform/contentpath.h"
-#include "platform/errors.h"
-#include "platform/filebytes.h"
-#include "platform/seqfile.h"
+#include "files/contentpath.h"
+#include "files/errors.h"
+#include "files/filebytes.h"
+#include "files/seqfile.h"
 #include "worksheets/indexlock.h"
 #include "worksheets/worksheetlist.h"
 #include "worksheets/worksheetlog.h"

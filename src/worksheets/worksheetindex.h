@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/errors.h"
+#include "files/errors.h"
 
 #include <QString>
 #include <functional>

@@ -2,7 +2,7 @@
 
 #include "platform/messageboxes.h"
 #include "platform/random.h"
-#include "platform/sound.h"
+#include "sound/sound.h"
 
 #include <QStringList>
 #include <deque>

@@ -1,8 +1,8 @@
 #include "doubles/fakeprinter.h"
 
-#include "platform/errors.h"
+#include "files/errors.h"
 #include "platform/picture.h"
-#include "platform/printerfont.h"
+#include "printing/printerfont.h"
 
 #include <charconv>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/printer.h"
+#include "printing/printer.h"
 
 #include "platform/picture.h"
 #include <QFont>

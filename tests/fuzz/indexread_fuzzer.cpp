@@ -4,7 +4,7 @@
 // and a UTF-8 byte-order mark in front must change nothing.
 
 #include "fuzzsupport.h"
-#include "platform/errors.h"
+#include "files/errors.h"
 #include "worksheetlist.h"
 #include "worksheets/worksheetindex.h"
 #include "worksheets/worksheetlist.h"

@@ -11,8 +11,8 @@
 // before are read line by line here, by the format's own rule, never by the program's reader.
 
 #include "fuzzsupport.h"
-#include "platform/codepage.h"
-#include "platform/errors.h"
+#include "files/codepage.h"
+#include "files/errors.h"
 #include "worksheetlist.h"
 #include "worksheets/worksheetindex.h"
 #include "worksheets/worksheetlist.h"

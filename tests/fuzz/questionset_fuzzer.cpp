@@ -3,7 +3,7 @@
 // What loaded must save and load again unchanged.
 
 #include "fuzzsupport.h"
-#include "platform/errors.h"
+#include "files/errors.h"
 #include "quiz/questionset.h"
 #include "quiz/quizsession.h"
 

@@ -4,8 +4,8 @@
 // hold a line break, every read must move on, and a read at the end must fail.
 
 #include "fuzzsupport.h"
-#include "platform/errors.h"
-#include "platform/seqfile.h"
+#include "files/errors.h"
+#include "files/seqfile.h"
 
 #include <charconv>
 #include <optional>

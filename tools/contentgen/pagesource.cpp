@@ -1,7 +1,7 @@
 #include "pagesource.h"
 
 #include "contenterror.h"
-#include "platform/codepage.h"
+#include "files/codepage.h"
 
 #include <QFileInfo>
 #include <QHash>

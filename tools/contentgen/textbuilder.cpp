@@ -1,7 +1,7 @@
 #include "builders.h"
 
 #include "contenterror.h"
-#include "platform/codepage.h"
+#include "files/codepage.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
-#include "platform/fileaside.h"
+#include "files/fileaside.h"
 
-#include "platform/errors.h"
+#include "files/errors.h"
 
 #include <QFile>
 #include <QRandomGenerator>

@@ -1,10 +1,10 @@
-#include "platform/seqfile.h"
+#include "files/seqfile.h"
 
-#include "platform/codepage.h"
-#include "platform/contentpath.h"
-#include "platform/errors.h"
-#include "platform/fileaside.h"
-#include "platform/filebytes.h"
+#include "files/codepage.h"
+#include "files/contentpath.h"
+#include "files/errors.h"
+#include "files/fileaside.h"
+#include "files/filebytes.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
-#include "platform/printrun.h"
+#include "printing/printrun.h"
 
-#include "platform/errors.h"
+#include "files/errors.h"
 #include "platform/messageboxes.h"
-#include "platform/printer.h"
+#include "printing/printer.h"
 
 Q_LOGGING_CATEGORY(lcPrinter, "kelvarin.printer")
 

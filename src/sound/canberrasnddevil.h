@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/contentpath.h"
-#include "platform/sound.h"
+#include "files/contentpath.h"
+#include "sound/sound.h"
 
 #include <QString>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "platform/printerfont.h"
+#include "printing/printerfont.h"
 
 #include "platform/units.h"
 

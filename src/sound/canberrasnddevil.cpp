@@ -1,6 +1,6 @@
-#include "platform/canberrasnddevil.h"
+#include "sound/canberrasnddevil.h"
 
-#include "platform/contentpath.h"
+#include "files/contentpath.h"
 
 #include <QDir>
 #include <QFile>

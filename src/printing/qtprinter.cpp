@@ -1,8 +1,8 @@
-#include "platform/qtprinter.h"
+#include "printing/qtprinter.h"
 
-#include "platform/errors.h"
+#include "files/errors.h"
 #include "platform/picture.h"
-#include "platform/printerfont.h"
+#include "printing/printerfont.h"
 #include "platform/units.h"
 
 #include <QDir>

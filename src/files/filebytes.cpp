@@ -1,6 +1,6 @@
-#include "platform/filebytes.h"
+#include "files/filebytes.h"
 
-#include "platform/errors.h"
+#include "files/errors.h"
 
 #include <QFile>
 

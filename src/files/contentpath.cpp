@@ -1,4 +1,4 @@
-#include "platform/contentpath.h"
+#include "files/contentpath.h"
 
 #include <QDir>
 #include <QFileInfo>

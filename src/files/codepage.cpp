@@ -1,4 +1,4 @@
-#include "platform/codepage.h"
+#include "files/codepage.h"
 
 #include <array>
 #include <optional>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/printdestination.h"
-#include "platform/printer.h"
+#include "printing/printdestination.h"
+#include "printing/printer.h"
 
 #include <QFont>
 #include <memory>

@@ -1,6 +1,6 @@
-#include "platform/printdestination.h"
+#include "printing/printdestination.h"
 
-#include "platform/errors.h"
+#include "files/errors.h"
 
 #include <QPrinter>
 #include <QPrinterInfo>
