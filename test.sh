@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds and runs every test.
 # With SANITIZE=1 it builds into build-asan with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail

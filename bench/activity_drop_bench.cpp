@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One drop on the twelve-label board: the catch-zone pass over 24 boxes and the completeness
 // check, through the board's own handler (with the label's move) and as the bare rules.
 #include "activities/activityboard.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for start-up: a bare Qt window built the same way as Kelvarin. It prints the
 // milliseconds from process start to its first paint, and its peak memory, then quits. With "text"
 // the window shows one line in one face, the least any screen with words pays for the font

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One tick of the candle animation on the "Changes in Materials" menu: load the next frame from
 // disk into the picture and paint it. At one tick every 75 ms, 3.75 ms a tick is 5% of a core.
 // On a 1920 x 1080 display, with the screens filling it ("scaled:1") and at one-to-one. The CPU

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang (ASan + UBSan) into build-fuzz and runs each for RUNS
 # executions (default 10^6), starting from its committed seeds, then prints the figures.
 # New inputs collect in build-fuzz/corpus/<name>; a finding is written to build-fuzz/findings/<name>/

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hostile pages: each crafted metafile is loaded and played onto a page-sized image, as the viewer
 // shows a page, and the CPU time and the peak memory above the program's start are printed, or
 // that the page was refused and how soon. Each case runs in a process of its own, so the memory

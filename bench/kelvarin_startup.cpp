@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kelvarin's own start-up, exactly as the program does it, timed to the title screen's first
 // paint. With "menu" it goes on through "OK" and reports the peak memory at the main menu; with
 // "actual-size" the screens keep their one-to-one size instead of filling the display.

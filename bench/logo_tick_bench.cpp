@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One tick of the logo animation on the acknowledgments page: load the next GIF frame from disk
 // into the 1800 x 1800 twip picture box and paint it. At one tick every 25 ms, 0.75 ms a tick is
 // 3% of a core.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Showing a page: load the largest of the foreign test metafiles from disk and play it onto a
 // screen-sized image, as the page viewer does each time it shows a page (nothing is cached).
 #include "platform/picture.h"

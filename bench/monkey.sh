@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Long UI monkey runs by hand: EVENTS events (default 10^5) on a sound and on a damaged classroom
 # folder, each from SEED or a fresh seed that the monkey prints. Runs the sanitizer build
 # (build-asan) unless SANITIZE=0. A failure prints the seed to replay with:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One page turn in the page viewer on the largest page: both copies loaded from disk and the
 // screen painted. A 60 Hz frame is 16.7 ms.
 #include "app/program.h"

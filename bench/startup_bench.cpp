@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up time to the title screen's first paint, against a bare Qt window built the same way,
 // and peak memory at the main menu. The title screen fills the display, as the program shows it,
 // and is timed at its actual size too. Each iteration starts a fresh process on the current display

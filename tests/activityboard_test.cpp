@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four activity boards driven as a pupil does: real mouse events through the stage window
 // for dragging and hovering, the handlers for the rest.
 #include "activities/activityboard.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board's rules on plain positions: catch zones, the order of one drop, counting and score.
 #include "activities/activitydata.h"
 #include "activities/droprules.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The certificate as a print run, operation by operation, on the recording printer.
 #include "doubles/doubles.h"
 #include "doubles/fakeprinter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A damaged classroom folder and failing handlers: each failure costs only what it must, is told
 // once through a message box, and leaves the program usable.
 #include "app/titlefrm.h"

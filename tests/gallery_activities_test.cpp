@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the four activity boards, at the start and completed, for people to look at; they
 // also catch a board whose labels or boxes paint nothing.
 #include "activities/activityboard.h"

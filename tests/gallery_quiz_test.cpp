@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the quiz, the results and the review on the installed set, for the gallery; they
 // also catch a screen that paints nothing where its design puts something.
 #include "gallery.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the shell's screens for the gallery; they also catch a screen that paints nothing.
 #include "app/titlefrm.h"
 #include "gallery.h"

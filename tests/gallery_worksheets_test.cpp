@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the wizard and the catalogue for the gallery.
 #include "gallery.h"
 #include "worksheets_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every screen used from the keyboard alone: Tab visits the live controls as the screen reads,
 // and keys act through the same handlers as the mouse.
 #include "activities/activityboard.h"

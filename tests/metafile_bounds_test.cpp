@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pages that would hold the program for seconds or minutes, or take hundreds of megabytes, are
 // refused as they load; every real page still draws to the pixel as it always has.
 #include "files/errors.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quiz screen driven as a pupil would: whole quizzes answered with the mouse, then the
 // results and the review it leaves behind.
 #include "quiz_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results screen and the review as the quiz and the activities leave them: the message, the
 // opening steps, the praise clip drawn by the score, the buttons and the certificate.
 #include "platform/messageboxes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The certificate and the worksheet printed for real: through QtPrinter and CUPS to the cups-pdf
 // queue that scripts/cups-queue.sh sets up, then read back from the PDF. Each PDF is also copied
 // into the gallery folder, so anyone can look at the page.

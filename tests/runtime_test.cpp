@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screen runtime: controls, forms, the registry and timers.
 #include "app/grey.h"
 #include "app/screenstyle.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Two machines changing the worksheet index on one SMB share at once, as a classroom's do. Samba's
 # smbd serves a folder on the loopback interface; each machine mounts it with smbnetfs (a FUSE SMB
 # client, the kind of mount a desktop's file manager makes), has its own host name, adds COUNT

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The system's own Python: python3-pyatspi installs its bindings there.
 """Reads the live program as a screen reader does, through AT-SPI.
 

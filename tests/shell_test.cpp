@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, the title screen, the backdrop and the main menu, driven as a pupil or teacher would.
 #include "app/grey.h"
 #include "app/titlefrm.h"

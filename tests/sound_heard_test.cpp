@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every clip the program has, played through the real sound player to a PulseAudio null sink and
 // found again, sample for sample, in what the sink played; and every click of a pupil finding
 // their way through the real screens, heard.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound player on libcanberra: clips it cannot play, a sound server that has hung, and no way
 // to sound at all.
 // That every clip is heard is shown on a real sound server in sound_heard_test.cpp.

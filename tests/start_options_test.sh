@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the program as a user does: --help and --version answer without a display, the default
 # classroom folder is prepared and shared with the group, and a folder that cannot be made stops
 # the program with the reason and a failing exit status, whichever way it was named.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two topic menus: their looks, the candle, and what each entry opens.
 #include "activities/activityboard.h"
 #include "gallery.h"

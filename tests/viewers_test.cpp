@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page viewer and the guide viewer, opened as the menus open them: pages, paging entries,
 // captions, the logo animation and the print run.
 #include "gallery.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Multiple Choice Wizard as a teacher uses it: the checks before a save, the file a save
 // writes, the titles that can't name a file, and the keyboard.
 #include "worksheets_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/errors.h"
 #include "tempclassroom.h"
 #include "worksheets/worksheetindex.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Worksheets Catalogue with the main menu and the wizard: a worksheet written, listed, run,
 // edited and deleted; paging through the index; worksheets whose files are gone or damaged.
 #include "app/titlefrm.h"

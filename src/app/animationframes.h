@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The burning candle's frame: the title screen sets it back, the topic menu that shows the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/classroom.h"
 #include "app/program.h"
 #include "app/titlefrm.h"

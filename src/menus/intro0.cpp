@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "menus/intro0.h"
 
 #include "app/screens.h"

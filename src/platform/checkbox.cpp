@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/checkbox.h"
 
 CheckBox::CheckBox(QWidget *container) : ChoiceButton(container, false) {}

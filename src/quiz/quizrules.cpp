@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "quiz/quizrules.h"
 
 #include "platform/units.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "worksheets/worksheetindex.h"
 
 #include "files/contentpath.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The worksheet index readers over arbitrary bytes. Both readings must leave a count of 0 to 1000
 // whose slots were all filled from this file (no entry left over from before, whether the reading
 // failed or not); when the main menu's reading succeeds the catalogue's must find the same list;

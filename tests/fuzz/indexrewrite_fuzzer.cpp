@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Adding and removing worksheets on an index made from arbitrary bytes must never lose an entry it
 // was not asked to remove. The input is an operation script followed by the index file:
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the metafile player: any bytes are read as a metafile and, when they load,
 // played onto an image of the page's own size on a plain screen, at most a large screen's, as the
 // viewer shows a page. A damaged or too complex file must end in MetaDamage or MetaTooComplex;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The question-set loader over arbitrary bytes. A file that loads must be a whole set: every
 // correct answer a number 1 to 4, and whatever lines follow the tenth question changing nothing.
 // What loaded must save and load again unchanged.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays a corpus through a fuzz target without libFuzzer, so any compiler's sanitizer build
 // checks the seeds and the reproducers of past findings: every file in the folders named on the
 // command line goes through LLVMFuzzerTestOneInput once. Files named "open-..." reproduce a fault

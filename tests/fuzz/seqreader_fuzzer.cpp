@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The field reader over arbitrary bytes. Two readers walk the same file: one reads every field as
 // text, the other asks for a number wherever the input's own bits say so. Both must stop at the
 // same field boundaries, a number must be exactly what the text of its field spells, no field may

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Changes the worksheet index of the classroom folder it runs in as a second machine sharing that
 // folder would: adds "<name> 1" to "<name> <count>" and, after each even one, removes the one
 // before it. Exits with 1 and the reason on stderr at the first change that fails.

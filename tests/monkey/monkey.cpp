@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The UI monkey: drives the whole program on the offscreen platform with random clicks, drags,
 // keys, typed text and timer steps, all from one printed seed, sending real Qt events through the
 // stage's window. It fails on a crash or sanitizer report, an exception escaping a handler, a

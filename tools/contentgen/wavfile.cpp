@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "wavfile.h"
 
 #include "contenterror.h"
