@@ -2,6 +2,7 @@
 #include "app/grey.h"
 
 #include "app/screens.h"
+#include "sound/sound.h"
 
 Grey::Grey(Screens &screens) : Form(screens.stage()), SndDevil1(screens.platform().sound)
 {
@@ -11,6 +12,11 @@ Grey::Grey(Screens &screens) : Form(screens.stage()), SndDevil1(screens.platform
 void Grey::Form_Load()
 {
     setBackColor(Colour::backdropBlue);
+}
+
+void Grey::playClip(const QString &clip)
+{
+    SndDevil1.Play(clip);
 }
 
 Grey &Screens::grey()

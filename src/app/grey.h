@@ -14,5 +14,10 @@ public:
     explicit Grey(Screens &screens);
     void Form_Load() override;
 
+    // Plays the clip the content path names ("wav\\click.wav"); the caller has checked that sound
+    // is on.
+    void playClip(const QString &clip);
+
+private:
     SndDevil &SndDevil1; // plays every clip of the program
 };

@@ -9,7 +9,7 @@
 void playIfSoundOn(Screens &screens, const QString &clip)
 {
     if (screens.state<Settings>().SoundOn == 1)
-        screens.grey().SndDevil1.Play(clip);
+        screens.grey().playClip(clip);
 }
 
 void switchSound(Screens &screens)
