@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "activities/activityboard.h"
 
+#include "activities/activitieslog.h"
 #include "activities/activitydata.h"
 #include "app/screens.h"
 #include "app/screenstyle.h"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/grey.h"
 
+#include "app/applog.h"
 #include "app/screens.h"
 
 Grey::Grey(Screens &screens) : Form(screens.stage()), SndDevil1(screens.platform().sound)

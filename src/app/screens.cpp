@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/screens.h"
 
+#include "app/applog.h"
 #include "app/sounds.h"
 #include "platform/messageboxes.h"
 #include "platform/stage.h"

@@ -6,6 +6,7 @@
 #include "app/settings.h"
 #include "app/sounds.h"
 #include "app/titlefrm.h"
+#include "menus/menuslog.h"
 #include "menus/topicmenu.h"
 #include "platform/handleredge.h"
 #include "platform/image.h"
@@ -19,12 +20,8 @@
 #include "worksheets/worksheetlist.h"
 #include "worksheets/worksheets.h"
 
-#include <QLoggingCategory>
-
 namespace
 {
-
-Q_LOGGING_CATEGORY(lcMenus, "kelvarin.menus")
 
 enum class EntryState { Live, Off, Hidden };
 

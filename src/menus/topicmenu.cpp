@@ -7,6 +7,7 @@
 #include "app/screenstyle.h"
 #include "app/sounds.h"
 #include "menus/intro0.h"
+#include "menus/menuslog.h"
 #include "platform/handleredge.h"
 #include "platform/image.h"
 #include "platform/label.h"
@@ -17,12 +18,8 @@
 #include "quiz/quizsession.h"
 #include "viewers/teacher.h"
 
-#include <QLoggingCategory>
-
 namespace
 {
-
-Q_LOGGING_CATEGORY(lcMenus, "kelvarin.menus")
 
 const ButtonSpec entries[] = {
     {TopicMenu::KeyFacts, {6360, 120, 1995, 495}, "Key Facts"},

@@ -8,6 +8,7 @@
 #include "platform/label.h"
 #include "platform/optionbutton.h"
 #include "platform/picturebox.h"
+#include "quiz/quizlog.h"
 #include "quiz/quizrules.h"
 #include "quiz/quizsession.h"
 #include "quiz/welldone.h"

@@ -4,6 +4,7 @@
 #include "app/screens.h"
 #include "app/screenstyle.h"
 #include "platform/label.h"
+#include "quiz/quizlog.h"
 #include "quiz/welldone.h"
 
 namespace

@@ -9,6 +9,7 @@
 #include "platform/label.h"
 #include "printing/printer.h"
 #include "printing/printrun.h"
+#include "viewers/viewerslog.h"
 #include "viewers/viewerstate.h"
 
 namespace

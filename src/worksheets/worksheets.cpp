@@ -13,7 +13,7 @@
 #include "worksheets/wizard.h"
 #include "worksheets/worksheetindex.h"
 #include "worksheets/worksheetlist.h"
-#include "worksheets/worksheetlog.h"
+#include "worksheets/worksheetslog.h"
 #include "worksheets/worksheettitle.h"
 
 #include <algorithm>
