@@ -4,7 +4,7 @@
 #include "app/applog.h"
 #include "app/screens.h"
 
-Grey::Grey(Screens &screens) : Form(screens.stage()), SndDevil1(screens.platform().sound)
+Grey::Grey(Screens &screens) : Form(screens.stage(), lcApp()), SndDevil1(screens.platform().sound)
 {
     setFillsStage(true);
 }

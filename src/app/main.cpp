@@ -142,6 +142,6 @@ int main(int argc, char **argv)
     Program program{ContentFolder(opened.canonicalFilePath())};
     wireMainMenu(program.screens);
     program.stage.showOnScreen(options.size);
-    program.stage.handlers().run([&] { program.screens.titlefrm().show(); });
+    program.stage.handlers().run([&] { program.screens.titlefrm().show(); }, lcApp());
     return app->exec();
 }

@@ -33,7 +33,7 @@ CommandButton *makeButton(QWidget *container, const QString &caption, TwipsRect 
 
 } // namespace
 
-Titlefrm::Titlefrm(Screens &screens) : Form(screens.stage()), m_screens(screens)
+Titlefrm::Titlefrm(Screens &screens) : Form(screens.stage(), lcApp()), m_screens(screens)
 {
     setCaption(" ");
     setWidth(5460);

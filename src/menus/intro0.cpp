@@ -80,7 +80,7 @@ OptionButton *makeSoundOption(QWidget *container, const QString &caption, TwipsR
 
 } // namespace
 
-Intro0::Intro0(Screens &screens) : Form(screens.stage()), m_screens(screens)
+Intro0::Intro0(Screens &screens) : Form(screens.stage(), lcMenus()), m_screens(screens)
 {
     Label1 = makeLabel(this, caption(MainMenuHeading, {0, 120, 12000, 900}, 32.25f, true));
     Image1 = new Image(this);

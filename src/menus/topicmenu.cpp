@@ -36,7 +36,7 @@ constexpr int pastLastCandle = 3380;
 } // namespace
 
 TopicMenu::TopicMenu(Screens &screens, const TopicData &topic)
-    : Form(screens.stage()), m_screens(screens), m_topic(topic)
+    : Form(screens.stage(), lcMenus()), m_screens(screens), m_topic(topic)
 {
     if (topic.candle) {
         Image1 = new Image(this);

@@ -53,7 +53,7 @@ float screenHeadingWidth(const QString &heading)
 
 } // namespace
 
-Welldone::Welldone(Screens &screens) : Form(screens.stage()), m_screens(screens)
+Welldone::Welldone(Screens &screens) : Form(screens.stage(), lcQuiz()), m_screens(screens)
 {
     Label4 = makeLabel(
         this, textLabel("Well Done!", {0, 120, 12000, 900}, {"Tahoma", 36, true}, yellow, purple));

@@ -87,7 +87,7 @@ QString numbered(const char *message, int question)
 
 } // namespace
 
-Wizard::Wizard(Screens &screens) : Form(screens.stage()), m_screens(screens)
+Wizard::Wizard(Screens &screens) : Form(screens.stage(), lcWorksheets()), m_screens(screens)
 {
     Label1.add(0, makeLabel(this, caption("Multiple Choice Wizard", {240, 60, 5400, 495},
                                           {"Tahoma", 18, true})));

@@ -48,7 +48,7 @@ CheckBox *makeModeBox(QWidget *screen, const QString &caption, float left, const
 
 } // namespace
 
-Worksheets::Worksheets(Screens &screens) : Form(screens.stage()), m_screens(screens)
+Worksheets::Worksheets(Screens &screens) : Form(screens.stage(), lcWorksheets()), m_screens(screens)
 {
     Label1 = makeLabel(this, textLabel("Worksheets Catalogue", {0, 0, 12000, 780},
                                        {"Tahoma", 24, true}, Colour::yellow, Colour::screenBlue));
