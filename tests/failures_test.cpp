@@ -2,10 +2,10 @@
 // A damaged classroom folder and failing handlers: each failure costs only what it must, is told
 // once through a message box, and leaves the program usable.
 #include "app/titlefrm.h"
+#include "files/errors.h"
 #include "hostilewmf.h"
 #include "menus/intro0.h"
 #include "menus/topicmenu.h"
-#include "files/errors.h"
 #include "platform/handleredge.h"
 #include "platform/image.h"
 #include "platform/label.h"
@@ -31,6 +31,28 @@ protected:
     {
         return static_cast<int>(messageBoxes.asked.filter(file).size());
     }
+};
+
+// The warnings logged meanwhile, each as "category: message".
+class WarningLog
+{
+public:
+    WarningLog() : m_previous(qInstallMessageHandler(collect)) { s_current = this; }
+    ~WarningLog()
+    {
+        qInstallMessageHandler(m_previous);
+        s_current = nullptr;
+    }
+    QStringList lines;
+
+private:
+    static void collect(QtMsgType type, const QMessageLogContext &context, const QString &message)
+    {
+        if (type == QtWarningMsg)
+            s_current->lines << QString::fromUtf8(context.category) + ": " + message;
+    }
+    static inline WarningLog *s_current = nullptr;
+    QtMessageHandler m_previous = nullptr;
 };
 
 // A screen that fails while it loads.
@@ -165,4 +187,22 @@ TEST_F(DamagedClassroom, AFaultInsideTheProgramIsNotToldAsAMissingFile)
                            "Kelvarin could not finish what was asked of it:\n\nwav/click.wav: "
                            "damaged\n\nA file it needs may be missing or damaged. Installing "
                            "Kelvarin again puts its own files back; your worksheets are kept."}));
+}
+
+// A technician follows one part of the program: a handler's failure is logged under the folder of
+// the screen it failed on.
+TEST_F(DamagedClassroom, AFailingHandlerIsLoggedUnderItsScreensFolder)
+{
+    startProgram();
+    screens->titlefrm().Command1_Click();
+    openTopic(3).label3_Click(0);
+    Multiple &quiz = screens->multiple();
+    Intro0 &menu = screens->intro0();
+    WarningLog log;
+    quiz.Label1->onClick = [] { throw FileError("quiz.txt: damaged"); };
+    QTest::mouseClick(quiz.Label1, Qt::LeftButton);
+    runHandler(menu, [] { throw IndexError("Label2(99) is outside 0 to 16"); });
+    EXPECT_EQ(log.lines.join('\n').toStdString(),
+              "kelvarin.quiz: quiz.txt: damaged\n"
+              "kelvarin.menus: Internal fault: Label2(99) is outside 0 to 16");
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "activities/activityboard.h"
 
+#include "activities/activitieslog.h"
 #include "activities/activitydata.h"
 #include "app/screens.h"
 #include "app/screenstyle.h"
@@ -46,7 +47,7 @@ LabelDesign answerLook(const ActivityData &data, const QString &caption, Corner 
 } // namespace
 
 ActivityBoard::ActivityBoard(Screens &screens, const ActivityData &boardData)
-    : Form(screens.stage()), m_screens(screens), m_data(boardData)
+    : Form(screens.stage(), lcActivities()), m_screens(screens), m_data(boardData)
 {
     // Made from the back to the front: the movable labels come last so that they lie over the
     // pictures and boxes and keep the mouse even when they sit in a box.

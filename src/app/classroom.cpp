@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/classroom.h"
 
+#include "app/applog.h"
 #include "files/contentpath.h"
 #include "files/errors.h"
 #include "files/fileaside.h"
@@ -10,14 +11,11 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QLoggingCategory>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
-
-Q_LOGGING_CATEGORY(lcClassroom, "kelvarin.classroom")
 
 namespace
 {
@@ -63,7 +61,7 @@ bool holds(const QString &path, const QByteArray &bytes)
     try {
         return readRegularFile(path, bytes.size()) == bytes;
     } catch (const FileError &e) {
-        qCInfo(lcClassroom) << "replacing a content file that can't be read:" << e.what();
+        qCInfo(lcApp) << "replacing a content file that can't be read:" << e.what();
         return false;
     }
 }
@@ -105,7 +103,7 @@ void makeRealFolders(const QString &classroom, const QString &relativeFolder)
             fail("Cannot use the folder " + path,
                  "it is a symbolic link, and the worksheets must lie in the classroom folder "
                  "itself; put the folder it leads to in its place");
-        qCWarning(lcClassroom) << "replacing the symbolic link" << path << "with a folder";
+        qCWarning(lcApp) << "replacing the symbolic link" << path << "with a folder";
         if (::unlink(QFile::encodeName(path).constData()) != 0)
             fail("Cannot replace the symbolic link " + path,
                  QString::fromLocal8Bit(std::strerror(errno)));
@@ -127,7 +125,7 @@ bool canBeRead(const ContentFolder &classroom, const QString &questionSet,
         check(classroom, questionSet);
         return true;
     } catch (const FileError &e) {
-        qCWarning(lcClassroom) << "a topic's question set is damaged:" << e.what();
+        qCWarning(lcApp) << "a topic's question set is damaged:" << e.what();
         return false;
     }
 }
@@ -137,7 +135,7 @@ void restoreTopicSet(const QString &classroom, const QString &relative, const QB
 {
     const QString kept =
         keepBeside(classroom, relative, QFileInfo(relative).fileName() + ".damaged");
-    qCWarning(lcClassroom) << "restored" << relative << "and kept the damaged one as" << kept;
+    qCWarning(lcApp) << "restored" << relative << "and kept the damaged one as" << kept;
     addFile(classroom, relative, bytes);
 }
 

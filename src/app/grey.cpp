@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/grey.h"
 
+#include "app/applog.h"
 #include "app/screens.h"
 #include "sound/sound.h"
 
-Grey::Grey(Screens &screens) : Form(screens.stage()), SndDevil1(screens.platform().sound)
+Grey::Grey(Screens &screens) : Form(screens.stage(), lcApp()), SndDevil1(screens.platform().sound)
 {
     setFillsStage(true);
 }

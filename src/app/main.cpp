@@ -1,25 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/applog.h"
 #include "app/classroom.h"
 #include "app/program.h"
 #include "app/titlefrm.h"
-#include "menus/intro0.h"
-#include "platform/accessible.h"
 #include "files/contentpath.h"
 #include "files/errors.h"
+#include "menus/intro0.h"
+#include "platform/accessible.h"
 #include "quiz/questionset.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
-#include <QLoggingCategory>
 #include <QMessageBox>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
 #include <sys/stat.h>
-
-Q_LOGGING_CATEGORY(lcStart, "kelvarin.start")
 
 namespace
 {
@@ -97,7 +95,7 @@ void reportCannotStart(const QString &classroom, const QString &reason)
                          "\nChoose another folder with --classroom, or ask for this one to be "
                          "made usable (room on its disk, permission to write).";
     std::cerr << qPrintable(text) << "\n";
-    qCWarning(lcStart) << "classroom folder unusable:" << classroom << reason;
+    qCWarning(lcApp) << "classroom folder unusable:" << classroom << reason;
     // No one could answer a box on the offscreen platform.
     if (QGuiApplication::platformName() != "offscreen")
         QMessageBox::critical(nullptr, "Kelvarin", text);
@@ -144,6 +142,6 @@ int main(int argc, char **argv)
     Program program{ContentFolder(opened.canonicalFilePath())};
     wireMainMenu(program.screens);
     program.stage.showOnScreen(options.size);
-    program.stage.handlers().run([&] { program.screens.titlefrm().show(); });
+    program.stage.handlers().run([&] { program.screens.titlefrm().show(); }, lcApp());
     return app->exec();
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/screens.h"
 
+#include "app/applog.h"
 #include "app/sounds.h"
 #include "platform/messageboxes.h"
 #include "platform/stage.h"
@@ -13,7 +14,7 @@ Screens::Screens(Stage &stage, Platform &platform) : m_stage(stage), m_platform(
     m_stage.handlers().setMessageBoxes(&platform.messageBoxes);
     m_switchSound = std::make_unique<QShortcut>(QKeySequence(Qt::CTRL | Qt::Key_M), &m_stage);
     QObject::connect(m_switchSound.get(), &QShortcut::activated, &m_stage,
-                     [this] { m_stage.handlers().run([this] { switchSound(*this); }); });
+                     [this] { m_stage.handlers().run([this] { switchSound(*this); }, lcApp()); });
 }
 
 Screens::~Screens() = default;

@@ -2,6 +2,7 @@
 #include "app/titlefrm.h"
 
 #include "app/animationframes.h"
+#include "app/applog.h"
 #include "app/grey.h"
 #include "app/screens.h"
 #include "app/screenstyle.h"
@@ -12,12 +13,8 @@
 #include "platform/picturebox.h"
 #include "platform/stage.h"
 
-#include <QLoggingCategory>
-
 namespace
 {
-
-Q_LOGGING_CATEGORY(lcTitle, "kelvarin.title")
 
 LabelDesign credit(const QString &caption, TwipsRect place, float size)
 {
@@ -36,7 +33,7 @@ CommandButton *makeButton(QWidget *container, const QString &caption, TwipsRect 
 
 } // namespace
 
-Titlefrm::Titlefrm(Screens &screens) : Form(screens.stage()), m_screens(screens)
+Titlefrm::Titlefrm(Screens &screens) : Form(screens.stage(), lcApp()), m_screens(screens)
 {
     setCaption(" ");
     setWidth(5460);
@@ -75,7 +72,7 @@ void Titlefrm::Form_Load()
         Picture1->LoadPicture("images\\lampsm.jpg");
     } catch (const std::exception &error) {
         // Without its picture the title screen is still usable, styled like the other screens.
-        qCWarning(lcTitle) << "title screen shown without its picture:" << error.what();
+        qCWarning(lcApp) << "title screen shown without its picture:" << error.what();
         ApplyScreenStyle(*this);
         Frame1->raise();
     }

@@ -6,6 +6,7 @@
 #include "app/settings.h"
 #include "app/sounds.h"
 #include "app/titlefrm.h"
+#include "menus/menuslog.h"
 #include "menus/topicmenu.h"
 #include "platform/handleredge.h"
 #include "platform/image.h"
@@ -19,12 +20,8 @@
 #include "worksheets/worksheetlist.h"
 #include "worksheets/worksheets.h"
 
-#include <QLoggingCategory>
-
 namespace
 {
-
-Q_LOGGING_CATEGORY(lcMenus, "kelvarin.menus")
 
 enum class EntryState { Live, Off, Hidden };
 
@@ -83,7 +80,7 @@ OptionButton *makeSoundOption(QWidget *container, const QString &caption, TwipsR
 
 } // namespace
 
-Intro0::Intro0(Screens &screens) : Form(screens.stage()), m_screens(screens)
+Intro0::Intro0(Screens &screens) : Form(screens.stage(), lcMenus()), m_screens(screens)
 {
     Label1 = makeLabel(this, caption(MainMenuHeading, {0, 120, 12000, 900}, 32.25f, true));
     Image1 = new Image(this);

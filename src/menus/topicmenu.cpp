@@ -7,6 +7,7 @@
 #include "app/screenstyle.h"
 #include "app/sounds.h"
 #include "menus/intro0.h"
+#include "menus/menuslog.h"
 #include "platform/handleredge.h"
 #include "platform/image.h"
 #include "platform/label.h"
@@ -17,12 +18,8 @@
 #include "quiz/quizsession.h"
 #include "viewers/teacher.h"
 
-#include <QLoggingCategory>
-
 namespace
 {
-
-Q_LOGGING_CATEGORY(lcMenus, "kelvarin.menus")
 
 const ButtonSpec entries[] = {
     {TopicMenu::KeyFacts, {6360, 120, 1995, 495}, "Key Facts"},
@@ -39,7 +36,7 @@ constexpr int pastLastCandle = 3380;
 } // namespace
 
 TopicMenu::TopicMenu(Screens &screens, const TopicData &topic)
-    : Form(screens.stage()), m_screens(screens), m_topic(topic)
+    : Form(screens.stage(), lcMenus()), m_screens(screens), m_topic(topic)
 {
     if (topic.candle) {
         Image1 = new Image(this);

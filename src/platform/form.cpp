@@ -9,7 +9,8 @@
 #include <QPainter>
 #include <algorithm>
 
-Form::Form(Stage &stage) : TwipsWidget(&stage), m_stage(stage)
+Form::Form(Stage &stage, const QLoggingCategory &logCategory)
+    : TwipsWidget(&stage), m_stage(stage), m_logCategory(logCategory)
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_NoMousePropagation);
@@ -141,5 +142,5 @@ bool Form::isTabStop(const QWidget &control) const
 void Form::mouseMoveEvent(QMouseEvent *event)
 {
     const MouseArgs args = mouseArgs(*event, displayScale());
-    m_stage.handlers().run([&] { Form_MouseMove(args); });
+    m_stage.handlers().run([&] { Form_MouseMove(args); }, m_logCategory);
 }

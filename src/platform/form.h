@@ -4,6 +4,7 @@
 #include "platform/control.h"
 #include "platform/palette.h"
 #include "platform/picture.h"
+#include "platform/platformlog.h"
 #include "platform/twipswidget.h"
 
 #include <vector>
@@ -18,8 +19,11 @@ class Form : public TwipsWidget
 {
     Q_OBJECT
 public:
-    explicit Form(Stage &stage);
+    // A screen logs under its folder's category, and so do the failures of its handlers, so that
+    // a technician can follow one part of the program.
+    explicit Form(Stage &stage, const QLoggingCategory &logCategory = lcPlatform());
     Stage &stage() const { return m_stage; }
+    const QLoggingCategory &logCategory() const { return m_logCategory; }
 
     virtual void Form_Load() {}
     virtual void Form_MouseMove(const MouseArgs &) {}
@@ -59,6 +63,7 @@ protected:
 
 private:
     Stage &m_stage;
+    const QLoggingCategory &m_logCategory;
     QString m_caption;
     QColor m_backColor = Colour::buttonFace;
     Picture m_picture;

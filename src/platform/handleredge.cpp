@@ -2,15 +2,12 @@
 #include "platform/handleredge.h"
 
 #include "files/errors.h"
+#include "platform/form.h"
 #include "platform/messageboxes.h"
 #include "platform/stage.h"
 
-#include <QLoggingCategory>
-
 namespace
 {
-
-Q_LOGGING_CATEGORY(lcHandlers, "kelvarin.handlers")
 
 QString reasonOf(const std::exception &error)
 {
@@ -50,6 +47,17 @@ HandlerEdge *edgeOf(QWidget &widget)
     return stage ? &stage->handlers() : nullptr;
 }
 
+// The category of the screen the widget is on: the nearest form holding it (the widget itself when
+// it is one), or the platform's when none does.
+const QLoggingCategory &categoryOf(QWidget &widget)
+{
+    for (QWidget *w = &widget; w; w = w->parentWidget()) {
+        if (auto *form = qobject_cast<Form *>(w))
+            return form->logCategory();
+    }
+    return lcPlatform();
+}
+
 } // namespace
 
 HandlerEdge::Kind HandlerEdge::kindOf(const std::exception &error)
@@ -57,16 +65,16 @@ HandlerEdge::Kind HandlerEdge::kindOf(const std::exception &error)
     return dynamic_cast<const FileError *>(&error) ? Kind::File : Kind::Internal;
 }
 
-bool HandlerEdge::run(const std::function<void()> &handler)
+bool HandlerEdge::run(const std::function<void()> &handler, const QLoggingCategory &category)
 {
     const int noted = m_failuresNoted;
     ++m_depth;
     try {
         handler();
     } catch (const std::exception &error) {
-        note(kindOf(error), reasonOf(error));
+        note(kindOf(error), reasonOf(error), category);
     } catch (...) {
-        note(Kind::Internal, QStringLiteral("an unknown failure"));
+        note(Kind::Internal, QStringLiteral("an unknown failure"), category);
     }
     --m_depth;
     const bool succeeded = m_failuresNoted == noted;
@@ -75,19 +83,19 @@ bool HandlerEdge::run(const std::function<void()> &handler)
     return succeeded;
 }
 
-void HandlerEdge::carryOn(const std::exception &error)
+void HandlerEdge::carryOn(const std::exception &error, const QLoggingCategory &category)
 {
-    note(kindOf(error), reasonOf(error));
+    note(kindOf(error), reasonOf(error), category);
     if (m_depth == 0)
         reportPending();
 }
 
-void HandlerEdge::note(Kind kind, const QString &reason)
+void HandlerEdge::note(Kind kind, const QString &reason, const QLoggingCategory &category)
 {
     if (kind == Kind::File)
-        qCWarning(lcHandlers).noquote() << reason;
+        qCWarning(category).noquote() << reason;
     else
-        qCWarning(lcHandlers).noquote() << "Internal fault:" << reason;
+        qCWarning(category).noquote() << "Internal fault:" << reason;
     ++m_failuresNoted;
     QStringList &pending = kind == Kind::File ? m_pendingFiles : m_pendingInternal;
     if (!pending.contains(reason))
@@ -112,7 +120,7 @@ void HandlerEdge::reportPending()
 bool runHandler(QWidget &from, const std::function<void()> &handler)
 {
     if (HandlerEdge *edge = edgeOf(from))
-        return edge->run(handler);
+        return edge->run(handler, categoryOf(from));
     handler();
     return true;
 }
@@ -123,7 +131,7 @@ void carryOn(QWidget &from, const std::function<void()> &step)
         step();
     } catch (const std::exception &error) {
         if (HandlerEdge *edge = edgeOf(from))
-            edge->carryOn(error);
+            edge->carryOn(error, categoryOf(from));
         else
             throw;
     }

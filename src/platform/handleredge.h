@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/platformlog.h"
+
 #include <QStringList>
 #include <exception>
 #include <functional>
@@ -18,12 +20,13 @@ class HandlerEdge
 public:
     void setMessageBoxes(MessageBoxes *boxes) { m_boxes = boxes; }
 
-    // Runs the handler; returns false when a failure escaped it or it carried on after one.
-    bool run(const std::function<void()> &handler);
+    // Runs the handler; returns false when a failure escaped it or it carried on after one. Its
+    // failures are logged under the category of the screen the handler belongs to.
+    bool run(const std::function<void()> &handler, const QLoggingCategory &category = lcPlatform());
 
     // A failure that a handler catches and carries on after, such as one missing picture in a
     // screen that works without it: logged and reported like an escaped one.
-    void carryOn(const std::exception &error);
+    void carryOn(const std::exception &error, const QLoggingCategory &category = lcPlatform());
 
 private:
     // A file that is missing or damaged is the classroom's to mend; anything else is a fault in
@@ -31,7 +34,7 @@ private:
     enum class Kind { File, Internal };
     static Kind kindOf(const std::exception &error);
 
-    void note(Kind kind, const QString &reason);
+    void note(Kind kind, const QString &reason, const QLoggingCategory &category);
     void reportPending();
 
     MessageBoxes *m_boxes = nullptr;
@@ -41,8 +44,9 @@ private:
     QStringList m_pendingInternal;
 };
 
-// Runs a handler through the edge of the stage that holds the widget. A widget outside any stage
-// (a bare control in a test) runs it directly, failures and all.
+// Runs a handler through the edge of the stage that holds the widget, logging its failures under
+// the category of the screen the widget is on. A widget outside any stage (a bare control in a
+// test) runs it directly, failures and all.
 bool runHandler(QWidget &from, const std::function<void()> &handler);
 
 // Runs one step of a handler that can do without it: a failure is reported through the stage's

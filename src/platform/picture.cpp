@@ -3,9 +3,9 @@
 
 #include "files/errors.h"
 #include "files/filebytes.h"
+#include "platform/platformlog.h"
 #include "platform/units.h"
 #include "wmf/metaerrors.h"
-#include "wmf/wmflog.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -65,7 +65,7 @@ Metafile Picture::metafileFromBytes(const QByteArray &bytes, const QString &file
     } catch (const MetaDamage &damage) {
         throw FileError(file.toStdString() + ": damaged metafile: " + damage.what());
     } catch (const MetaTooComplex &limit) {
-        qCWarning(lcMetafile).noquote() << file << "is not shown:" << limit.what();
+        qCWarning(lcPlatform).noquote() << file << "is not shown:" << limit.what();
         throw PageTooComplex(file.toStdString());
     }
 }

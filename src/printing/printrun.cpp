@@ -4,8 +4,7 @@
 #include "files/errors.h"
 #include "platform/messageboxes.h"
 #include "printing/printer.h"
-
-Q_LOGGING_CATEGORY(lcPrinter, "kelvarin.printer")
+#include "printing/printinglog.h"
 
 namespace
 {
@@ -13,7 +12,7 @@ namespace
 void reportPrintProblem(MessageBoxes &boxes, const PrinterError &error)
 {
     const QString reason = QString::fromStdString(error.what());
-    qCWarning(lcPrinter).noquote() << "Printing failed:" << reason;
+    qCWarning(lcPrinting).noquote() << "Printing failed:" << reason;
     boxes.show("There was a problem printing to your printer.\n" + reason, MsgButtons::Ok);
 }
 

@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QLoggingCategory>
 #include <QString>
 
 #include <functional>
 
 class MessageBoxes;
 class Printer;
-
-Q_DECLARE_LOGGING_CATEGORY(lcPrinter)
 
 // One print run: `draw` puts the document on the printer (its first output starts the document),
 // then EndDoc hands it to the print queue. A printer failure anywhere on the way stops the run and

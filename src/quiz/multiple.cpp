@@ -8,6 +8,7 @@
 #include "platform/label.h"
 #include "platform/optionbutton.h"
 #include "platform/picturebox.h"
+#include "quiz/quizlog.h"
 #include "quiz/quizrules.h"
 #include "quiz/quizsession.h"
 #include "quiz/welldone.h"
@@ -44,7 +45,7 @@ const float answerTops[] = {5400, 6000, 6600, 7200};
 
 } // namespace
 
-Multiple::Multiple(Screens &screens) : Form(screens.stage()), m_screens(screens)
+Multiple::Multiple(Screens &screens) : Form(screens.stage(), lcQuiz()), m_screens(screens)
 {
     Label1 = makeLabel(
         this, title("Multiple Choice", {120, 120, 6240, 900}, {"Tahoma", 36, true}, yellow));

@@ -9,11 +9,12 @@
 #include "platform/label.h"
 #include "platform/messageboxes.h"
 #include "platform/picturebox.h"
-#include "printing/printrun.h"
 #include "platform/random.h"
 #include "platform/textbox.h"
 #include "platform/timer.h"
+#include "printing/printrun.h"
 #include "quiz/certificateprint.h"
+#include "quiz/quizlog.h"
 #include "quiz/quizrules.h"
 #include "quiz/quizsession.h"
 #include "quiz/wrong.h"
@@ -52,7 +53,7 @@ float screenHeadingWidth(const QString &heading)
 
 } // namespace
 
-Welldone::Welldone(Screens &screens) : Form(screens.stage()), m_screens(screens)
+Welldone::Welldone(Screens &screens) : Form(screens.stage(), lcQuiz()), m_screens(screens)
 {
     Label4 = makeLabel(
         this, textLabel("Well Done!", {0, 120, 12000, 900}, {"Tahoma", 36, true}, yellow, purple));
@@ -166,7 +167,7 @@ void Welldone::Label3_Click(int index)
         } catch (const std::exception &error) {
             // The print run reports the printer's own failures; anything else stops it here. Its
             // reason is the program's own business, not the teacher's, so it goes to the log.
-            qCWarning(lcPrinter) << "Printing was cancelled:" << error.what();
+            qCWarning(lcQuiz) << "Printing was cancelled:" << error.what();
             m_screens.platform().messageBoxes.show("Printing has been cancelled.");
         }
         return;

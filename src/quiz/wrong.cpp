@@ -4,6 +4,7 @@
 #include "app/screens.h"
 #include "app/screenstyle.h"
 #include "platform/label.h"
+#include "quiz/quizlog.h"
 #include "quiz/welldone.h"
 
 namespace
@@ -26,7 +27,7 @@ LabelDesign line(const QString &caption, TwipsRect place, float size, const QCol
 
 } // namespace
 
-Wrong::Wrong(Screens &screens) : Form(screens.stage()), m_screens(screens)
+Wrong::Wrong(Screens &screens) : Form(screens.stage(), lcQuiz()), m_screens(screens)
 {
     Label6 = makeLabel(this, line("", {0, 120, 12000, 540}, 20.25f, yellow, Alignment::Center));
     Label4 = makeLabel(this, line("You answered the following questions incorrectly.",

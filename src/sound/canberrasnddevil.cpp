@@ -2,15 +2,13 @@
 #include "sound/canberrasnddevil.h"
 
 #include "files/contentpath.h"
+#include "sound/soundlog.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLoggingCategory>
 #include <QThread>
 #include <canberra.h>
-
-Q_LOGGING_CATEGORY(lcSound, "kelvarin.sound")
 
 namespace
 {

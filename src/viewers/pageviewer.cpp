@@ -9,6 +9,7 @@
 #include "platform/label.h"
 #include "printing/printer.h"
 #include "printing/printrun.h"
+#include "viewers/viewerslog.h"
 #include "viewers/viewerstate.h"
 
 namespace
@@ -24,7 +25,7 @@ const ButtonSpec entries[] = {
 } // namespace
 
 PageViewer::PageViewer(Screens &screens, TwipsRect printCopyPlace)
-    : Form(screens.stage()), m_screens(screens)
+    : Form(screens.stage(), lcViewers()), m_screens(screens)
 {
     // The page comes first, so the caption and the entries always lie above it.
     Image1 = new Image(this);

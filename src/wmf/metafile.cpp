@@ -18,7 +18,7 @@ Metafile Metafile::fromBytes(const QByteArray &bytes, const QString &name)
     }
     // Counted once here at the page's own size, so that painting never meets a page it must stop.
     const double work = MetaPlayer::countWork(*document);
-    qCDebug(lcMetafile).noquote() << name << "asks for" << work << "units of work";
+    qCDebug(lcWmf).noquote() << name << "asks for" << work << "units of work";
     if (work > maxPageWork)
         throw MetaTooComplex("drawing it asks for too much work");
     Metafile metafile;
@@ -43,5 +43,5 @@ void Metafile::play(QPainter &painter, const QRectF &target) const
         QTransform::fromScale(target.width() / frame.width(), target.height() / frame.height()) *
         QTransform::fromTranslate(target.x(), target.y());
     if (!MetaPlayer(*m_document, painter).play(deviceToTarget))
-        qCWarning(lcMetafile, "a page stopped part drawn: it asked for too much work");
+        qCWarning(lcWmf, "a page stopped part drawn: it asked for too much work");
 }

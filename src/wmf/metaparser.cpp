@@ -20,7 +20,7 @@ void logSkippedOnce(uint16_t function)
     const QMutexLocker lock(&mutex);
     if (!logged.contains(function)) {
         logged.insert(function);
-        qCDebug(lcMetafile, "skipping metafile records of function 0x%04x", function);
+        qCDebug(lcWmf, "skipping metafile records of function 0x%04x", function);
     }
 }
 

@@ -1,4 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wmf/wmflog.h"
 
-Q_LOGGING_CATEGORY(lcMetafile, "kelvarin.metafile", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcWmf, "kelvarin.wmf", QtInfoMsg)

@@ -4,5 +4,5 @@
 #include <QLoggingCategory>
 
 // What reading, playing and writing metafiles logs. Debug lines are off unless asked for
-// (QT_LOGGING_RULES="kelvarin.metafile.debug=true").
-Q_DECLARE_LOGGING_CATEGORY(lcMetafile)
+// (QT_LOGGING_RULES="kelvarin.wmf.debug=true").
+Q_DECLARE_LOGGING_CATEGORY(lcWmf)

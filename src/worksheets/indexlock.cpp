@@ -3,7 +3,7 @@
 
 #include "files/contentpath.h"
 #include "files/errors.h"
-#include "worksheets/worksheetlog.h"
+#include "worksheets/worksheetslog.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -4,9 +4,9 @@
 #include "app/screens.h"
 #include "app/screenstyle.h"
 #include "app/sounds.h"
-#include "platform/checkbox.h"
 #include "files/codepage.h"
 #include "files/contentpath.h"
+#include "platform/checkbox.h"
 #include "platform/label.h"
 #include "platform/messageboxes.h"
 #include "platform/textbox.h"
@@ -15,8 +15,8 @@
 #include "quiz/quizsession.h"
 #include "worksheets/worksheetindex.h"
 #include "worksheets/worksheetlist.h"
-#include "worksheets/worksheetlog.h"
 #include "worksheets/worksheets.h"
+#include "worksheets/worksheetslog.h"
 #include "worksheets/worksheettitle.h"
 
 #include <QFileInfo>
@@ -87,7 +87,7 @@ QString numbered(const char *message, int question)
 
 } // namespace
 
-Wizard::Wizard(Screens &screens) : Form(screens.stage()), m_screens(screens)
+Wizard::Wizard(Screens &screens) : Form(screens.stage(), lcWorksheets()), m_screens(screens)
 {
     Label1.add(0, makeLabel(this, caption("Multiple Choice Wizard", {240, 60, 5400, 495},
                                           {"Tahoma", 18, true})));

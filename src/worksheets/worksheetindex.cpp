@@ -7,7 +7,7 @@
 #include "files/seqfile.h"
 #include "worksheets/indexlock.h"
 #include "worksheets/worksheetlist.h"
-#include "worksheets/worksheetlog.h"
+#include "worksheets/worksheetslog.h"
 #include "worksheets/worksheettitle.h"
 
 #include <QDir>
@@ -20,8 +20,6 @@
 #include <cstring>
 #include <optional>
 #include <unistd.h>
-
-Q_LOGGING_CATEGORY(lcWorksheets, "kelvarin.worksheets")
 
 namespace
 {

@@ -13,7 +13,7 @@
 #include "worksheets/wizard.h"
 #include "worksheets/worksheetindex.h"
 #include "worksheets/worksheetlist.h"
-#include "worksheets/worksheetlog.h"
+#include "worksheets/worksheetslog.h"
 #include "worksheets/worksheettitle.h"
 
 #include <algorithm>
@@ -48,7 +48,7 @@ CheckBox *makeModeBox(QWidget *screen, const QString &caption, float left, const
 
 } // namespace
 
-Worksheets::Worksheets(Screens &screens) : Form(screens.stage()), m_screens(screens)
+Worksheets::Worksheets(Screens &screens) : Form(screens.stage(), lcWorksheets()), m_screens(screens)
 {
     Label1 = makeLabel(this, textLabel("Worksheets Catalogue", {0, 0, 12000, 780},
                                        {"Tahoma", 24, true}, Colour::yellow, Colour::screenBlue));
