@@ -35,6 +35,8 @@ template <typename Draw> void MetafileEngine::guarded(Draw draw)
         emitClip();
         draw();
     } catch (const MetaWriteError &e) {
+        // Nothing may be thrown through QPainter: the reason is kept and thrown again, whole,
+        // when the metafile is taken.
         fail(QString::fromStdString(e.what()));
     }
 }
@@ -76,6 +78,7 @@ bool MetafileEngine::end()
         closeClipScope();
         m_bytes = m_writer->finish();
     } catch (const MetaWriteError &e) {
+        // Kept, as above, for the taking of the metafile to throw.
         fail(QString::fromStdString(e.what()));
     }
     m_state.reset();

@@ -114,7 +114,7 @@ QStringList readEveryTitleStrictly(const ContentFolder &classroom)
             return {};
         count = readCount(*reader);
     } catch (const FileError &error) {
-        damaged(error.what());
+        damaged(error.what()); // throws DamagedIndexError with the reason
     }
     if (!reader->fieldEndedLine())
         damaged(*reader, "a comma follows the count");
