@@ -17,6 +17,9 @@ class Grey;
 class Guide;
 class Intro0;
 class Multiple;
+class NamePicker;
+class ClassRecordScreen;
+class RecordSettings;
 class TopicMenu;
 class Stage;
 class Teacher;
@@ -56,6 +59,9 @@ public:
     ActivityBoard &irreversiblelab();
     ActivityBoard &propertiesord();
     ActivityBoard &irreversibleord();
+    NamePicker &namePicker();
+    RecordSettings &recordSettings();
+    ClassRecordScreen &classRecordScreen();
 
     void unload(Form &screen);
     bool isLoaded(const QString &name) const { return m_loaded.count(name) != 0; }

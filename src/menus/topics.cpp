@@ -3,13 +3,14 @@
 
 #include "app/screens.h"
 #include "platform/palette.h"
+#include "quiz/questionset.h"
 
 const TopicData propertiesTopic{
     .title = "Properties of Materials",
     .backColor = Colour::propertiesBlue,
     .backgroundPicture = "Images\\ironbridge1.jpg",
     .candle = false,
-    .questionSet = "multiple\\Properties of Materials.txt",
+    .questionSet = topicQuestionSetFile("Properties of Materials"),
     .quizPicture = "images\\ironbridgesm.jpg",
     .labelling = &Screens::propertieslab,
     .ordering = &Screens::propertiesord,
@@ -22,7 +23,7 @@ const TopicData irreversibleTopic{
     .backColor = Colour::nearBlack,
     .backgroundPicture = "",
     .candle = true,
-    .questionSet = "multiple\\Changes in Materials.txt",
+    .questionSet = topicQuestionSetFile("Changes in Materials"),
     .quizPicture = "images\\candlesm.jpg",
     .labelling = &Screens::irreversiblelab,
     .ordering = &Screens::irreversibleord,

@@ -93,8 +93,10 @@ void Multiple::Form_Load()
     m.Score = 0;
     m.ScoreOutOf = 10;
     m.CurrentQuestion = 1;
-    for (int question = 1; question <= QuestionCount; ++question)
+    for (int question = 1; question <= QuestionCount; ++question) {
         m.QuestionResult[question] = 0;
+        m.ChosenAnswer[question] = 0;
+    }
     Option1[NoAnswer].setLeft(Picture1->Left() + 240);
     Option1[NoAnswer].setTop(Picture1->Top() + 240);
     for (int index = 1; index < NoAnswer; ++index)
@@ -179,6 +181,7 @@ void Multiple::recordAnswer()
     }
     m.QuestionResult[m.CurrentQuestion] =
         questionResult(m.CorrectAnswer[m.CurrentQuestion], chosen);
+    m.ChosenAnswer[m.CurrentQuestion] = chosen == NoAnswer ? 0 : chosen;
 }
 
 void Multiple::scoreQuiz()

@@ -129,6 +129,11 @@ void loadQuestionSetFile(const ContentFolder &folder, QuizSession &m, const QStr
     LoadQuestionSet(m, file);
 }
 
+QString topicQuestionSetFile(const QString &topicTitle)
+{
+    return "multiple\\" + topicTitle + ".txt";
+}
+
 void checkQuestionSetFile(const ContentFolder &folder, const QString &path)
 {
     QuizSession scratch;

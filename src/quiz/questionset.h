@@ -36,6 +36,10 @@ void LoadQuestionSet(QuizSession &m, SeqReader &file);
 // Throws FileError when the file is missing or damaged.
 void loadQuestionSetFile(const ContentFolder &folder, QuizSession &m, const QString &path);
 
+// The question set of a topic's quiz, named after the topic: "multiple\Properties of
+// Materials.txt".
+QString topicQuestionSetFile(const QString &topicTitle);
+
 // Reads the set the path names as the quiz would, keeping nothing of it.
 // Throws FileError when the file is missing or damaged.
 void checkQuestionSetFile(const ContentFolder &folder, const QString &path);

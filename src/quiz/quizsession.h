@@ -18,6 +18,8 @@ struct QuizSession {
     BoundedArray<QString, 0, 10> AnswerD;
     BoundedArray<QString, 0, 10> CorrectAnswer;
     BoundedArray<int, 0, 10> QuestionResult;
+    // The answer chosen for each question, 1 to 4, or 0 when none was.
+    BoundedArray<int, 0, 10> ChosenAnswer;
     int CurrentQuestion = 0;
 
     int Score = 0;
