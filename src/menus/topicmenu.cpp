@@ -14,6 +14,7 @@
 #include "platform/messageboxes.h"
 #include "platform/timer.h"
 #include "quiz/multiple.h"
+#include "quiz/pupilturn.h"
 #include "quiz/questionset.h"
 #include "quiz/quizsession.h"
 #include "viewers/teacher.h"
@@ -92,14 +93,14 @@ void TopicMenu::label3_Click(int index)
         startQuiz();
         break;
     case Labelling:
-        openActivity(m_topic.labelling);
+        openActivity(m_topic.labelling, "Labelling");
         break;
     case Exit:
         m_screens.intro0().show();
         m_screens.unload(*this);
         break;
     case Ordering:
-        openActivity(m_topic.ordering);
+        openActivity(m_topic.ordering, "Ordering");
         break;
     case KeyFacts:
         openPages(m_topic.keyFacts);
@@ -126,8 +127,11 @@ void TopicMenu::startQuiz()
             " are missing or incomplete, so the quiz cannot start. Please ask your teacher.");
         return;
     }
-    m_screens.multiple().start(
-        {.heading = QStringLiteral("Kelvarin"), .picture = m_topic.quizPicture});
+    Screens &screens = m_screens;
+    const QString picture = m_topic.quizPicture;
+    startTurn(screens, AttemptKind::Quiz, m_topic.title, [&screens, picture] {
+        screens.multiple().start({.heading = QStringLiteral("Kelvarin"), .picture = picture});
+    });
 }
 
 // Both page sets have two pages; the viewer finds the second by its name.
@@ -136,9 +140,13 @@ void TopicMenu::openPages(const QString &setName)
     m_screens.teacher().openPageSet(setName, 2);
 }
 
-void TopicMenu::openActivity(ActivityBoard &(Screens::*activity)())
+// Recorded as "Properties of Materials: Labelling".
+void TopicMenu::openActivity(ActivityBoard &(Screens::*activity)(), const QString &activityName)
 {
-    (m_screens.*activity)().open(Label1->Caption());
+    Screens &screens = m_screens;
+    const QString topic = Label1->Caption();
+    startTurn(screens, AttemptKind::Activity, topic + ": " + activityName,
+              [&screens, activity, topic] { (screens.*activity)().open(topic); });
 }
 
 TopicMenu &Screens::properties()

@@ -35,7 +35,7 @@ public:
 private:
     void startQuiz();
     void openPages(const QString &setName);
-    void openActivity(ActivityBoard &(Screens::*activity)());
+    void openActivity(ActivityBoard &(Screens::*activity)(), const QString &activityName);
     Screens &m_screens;
     const TopicData &m_topic;
 };

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 
 // The quiz, worksheet or activity in hand while the class record is on: who said they are doing
 // it, and what it is. Empty (not recording) while the record is off.
@@ -22,3 +23,17 @@ struct UnrecordedAttempts {
     QList<Attempt> waiting;
     QString reason;
 };
+
+class Screens;
+
+// Starts a quiz, worksheet or activity. While the class record is on, the pupil first says who
+// they are, and the turn is recorded when its results show; with the record off, start runs at
+// once and nothing is recorded. Exit on the name picker starts nothing.
+void startTurn(Screens &screens, AttemptKind kind, const QString &title,
+               const std::function<void()> &start);
+
+// Adds the finished turn to the class record, once, when its results screen opens, with the
+// score in the quiz session (and, for a quiz or worksheet, the answers given wrongly). A failure
+// is logged and kept for the Class Record screen, and the attempt tried again with the next one;
+// the pupil sees nothing of it. Returns the pupil's name, or nothing when no turn was recorded.
+QString recordTurn(Screens &screens, const QDateTime &finished);

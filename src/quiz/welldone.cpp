@@ -14,11 +14,13 @@
 #include "platform/timer.h"
 #include "printing/printrun.h"
 #include "quiz/certificateprint.h"
+#include "quiz/pupilturn.h"
 #include "quiz/quizlog.h"
 #include "quiz/quizrules.h"
 #include "quiz/quizsession.h"
 #include "quiz/wrong.h"
 
+#include <QDateTime>
 #include <QFontMetricsF>
 #include <QLineEdit>
 
@@ -95,6 +97,7 @@ void Welldone::Form_Load()
 
 void Welldone::showQuizResult()
 {
+    keepInTheRecord();
     Label6->hide();
     Label5->show();
     Label3[PrintOrReview].show();
@@ -103,7 +106,16 @@ void Welldone::showQuizResult()
 
 void Welldone::showActivityResult()
 {
+    keepInTheRecord();
     show();
+}
+
+// The pupil who said who they are finds their name in the certificate's box.
+void Welldone::keepInTheRecord()
+{
+    const QString pupil = recordTurn(m_screens, QDateTime::currentDateTime());
+    if (!pupil.isEmpty())
+        Text1->setText(pupil);
 }
 
 bool Welldone::isPerfect() const

@@ -49,6 +49,7 @@ public:
 
 private:
     void wordTheScore();
+    void keepInTheRecord();
     bool isPerfect() const;
     Screens &m_screens;
 };

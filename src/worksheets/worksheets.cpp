@@ -8,6 +8,7 @@
 #include "platform/label.h"
 #include "platform/messageboxes.h"
 #include "quiz/multiple.h"
+#include "quiz/pupilturn.h"
 #include "quiz/questionset.h"
 #include "quiz/quizsession.h"
 #include "worksheets/wizard.h"
@@ -257,7 +258,7 @@ void Worksheets::Label2_Click(int index)
     else if (Check2->Value())
         delworksheet(title);
     else
-        runWorksheet();
+        runWorksheet(title);
 }
 
 // A worksheet whose file is gone or damaged can still leave the list, and one whose only fault is
@@ -281,9 +282,12 @@ void Worksheets::loadWorksheet(const QString &title)
 }
 
 // The quiz comes over the catalogue with the main menu's picture and heading.
-void Worksheets::runWorksheet()
+void Worksheets::runWorksheet(const QString &title)
 {
-    m_screens.multiple().start({.heading = MainMenuHeading, .picture = MainMenuPicture});
+    Screens &screens = m_screens;
+    startTurn(screens, AttemptKind::Worksheet, title, [&screens] {
+        screens.multiple().start({.heading = MainMenuHeading, .picture = MainMenuPicture});
+    });
 }
 
 void Worksheets::delworksheet(const QString &title)

@@ -54,7 +54,7 @@ private:
     void showRebuildWhenDamaged();
     bool mayGoOnWithout(const FileError &error) const;
     void loadWorksheet(const QString &title);
-    void runWorksheet();
+    void runWorksheet(const QString &title);
     void delworksheet(const QString &title);
     void refillSlots();
     QString entry(int e) const;

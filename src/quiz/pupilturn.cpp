@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "quiz/pupilturn.h"
+
+#include "app/screens.h"
+#include "classrecord/classrecord.h"
+#include "classrecord/classsettings.h"
+#include "files/errors.h"
+#include "quiz/namepicker.h"
+#include "quiz/quizlog.h"
+#include "quiz/quizrules.h"
+#include "quiz/quizsession.h"
+
+namespace
+{
+
+// The questions answered wrongly, each with the letter of the answer chosen, "-" for none.
+QList<WrongAnswer> wrongAnswers(const QuizSession &m)
+{
+    QList<WrongAnswer> wrong;
+    for (int question = 1; question <= QuestionCount; ++question) {
+        if (m.QuestionResult[question] == 1)
+            continue;
+        const int chosen = m.ChosenAnswer[question];
+        wrong.append({question, chosen >= 1 && chosen <= 4 ? QString(QChar('A' + chosen - 1))
+                                                           : QStringLiteral("-")});
+    }
+    return wrong;
+}
+
+// Whether the classroom keeps a record. A settings file that can't be read counts as off, so
+// the pupil can always get on; the teacher finds the reason in the log.
+bool recordIsOn(const ContentFolder &classroom, QStringList *classList)
+{
+    try {
+        const ClassRecordSettings settings(classroom);
+        *classList = settings.classList();
+        return settings.isOn();
+    } catch (const FileError &error) {
+        qCWarning(lcQuiz) << "the class record's settings could not be read:" << error.what();
+        return false;
+    }
+}
+
+} // namespace
+
+void startTurn(Screens &screens, AttemptKind kind, const QString &title,
+               const std::function<void()> &start)
+{
+    screens.state<PupilTurn>() = {};
+    QStringList classList;
+    if (!recordIsOn(screens.classroom(), &classList)) {
+        start();
+        return;
+    }
+    screens.namePicker().ask(classList, [&screens, kind, title, start](const QString &pupil) {
+        screens.state<PupilTurn>() = {
+            .recording = true, .pupil = pupil, .kind = kind, .title = title};
+        start();
+    });
+}
+
+QString recordTurn(Screens &screens, const QDateTime &finished)
+{
+    PupilTurn &turn = screens.state<PupilTurn>();
+    if (!turn.recording)
+        return {};
+    turn.recording = false;
+    const QuizSession &m = screens.state<QuizSession>();
+    Attempt attempt{.time = finished,
+                    .pupil = turn.pupil,
+                    .machine = ClassRecord::thisMachine(),
+                    .kind = turn.kind,
+                    .title = turn.title,
+                    .score = m.Score,
+                    .outOf = m.ScoreOutOf,
+                    .wrong = {}};
+    if (turn.kind != AttemptKind::Activity)
+        attempt.wrong = wrongAnswers(m);
+
+    UnrecordedAttempts &unrecorded = screens.state<UnrecordedAttempts>();
+    unrecorded.waiting.append(attempt);
+    const ClassRecord record(screens.classroom());
+    try {
+        while (!unrecorded.waiting.isEmpty()) {
+            record.append(unrecorded.waiting.constFirst());
+            unrecorded.waiting.removeFirst();
+        }
+        unrecorded.reason.clear();
+    } catch (const FileError &error) {
+        unrecorded.reason = QString::fromStdString(error.what());
+        qCWarning(lcQuiz) << unrecorded.waiting.size()
+                          << "results could not be added to the class record:" << error.what();
+    }
+    return turn.pupil;
+}
