@@ -178,6 +178,19 @@ TEST_F(RecordSettingsTest, StartingANewRecordMovesTheAttemptsIntoADatedFolder)
     EXPECT_EQ(saved().classList(), QStringList{"Amira"});
 }
 
+// A teacher who forgot the PIN has the pin line taken out of record/settings.txt; a line that
+// was damaged instead must not shut the screen for good either.
+TEST_F(RecordSettingsTest, ARecordOnWithoutAPinThatChecksAsksForANewOne)
+{
+    QDir().mkpath(classroom.filePath("record"));
+    writeFile("record/settings.txt", "on=yes\r\npin=pbkdf2-sha256:100000:c2FsdA==:cut\r\n");
+    RecordSettings &screen = openFromCatalogue();
+    ASSERT_TRUE(screen.Text2->isVisible());
+    chooseNewPin(screen, "7351", "7351");
+    EXPECT_EQ(screen.Check1->Value(), 1);
+    EXPECT_TRUE(saved().checkPin("7351"));
+}
+
 TEST_F(RecordSettingsTest, AfterFiveWrongPinsNoneIsTakenForAMinute)
 {
     saved().setPin("4821");
