@@ -3,6 +3,7 @@
 // a PIN, the class list, the PIN asked each time, saves that fail, starting a new record.
 #include "classrecord/classsettings.h"
 #include "platform/multilinebox.h"
+#include "worksheets/classrecordscreen.h"
 #include "worksheets/pintries.h"
 #include "worksheets/recordsettings.h"
 #include "worksheets_fixture.h"
@@ -109,6 +110,11 @@ TEST_F(RecordSettingsTest, TheRecordGoesOnWithAPinKeepsTheListAsksThePinAndGoesO
     EXPECT_EQ(fileBytes("record/class.txt"), QString("Amira\r\nBen\r\nZoë\r\n").toUtf8());
     EXPECT_EQ(lastMessage(), "The class list has been saved: 3 names.");
     EXPECT_EQ(screen.List1->Text(), "Amira\nBen\nZoë\n");
+    screen.List1->setText("Amira\nBen\n");
+    messageBoxes.answers = {MsgResult::Cancel};
+    click(screen.Label3[RecordSettings::Exit]);
+    EXPECT_THAT(lastMessage(), StartsWith("The class list has changes that have not been saved."));
+    EXPECT_TRUE(screen.isVisible()) << "the teacher stayed to save them";
     click(screen.Label3[RecordSettings::Exit]);
     finishHandlers();
     EXPECT_FALSE(screens->isLoaded("RecordSettings"));
@@ -130,6 +136,8 @@ TEST_F(RecordSettingsTest, TheRecordGoesOnWithAPinKeepsTheListAsksThePinAndGoesO
     EXPECT_TRUE(saved().checkPin("4821")) << "the PIN stays";
     EXPECT_EQ(saved().classList(), QStringList({"Amira", "Ben", "Zoë"}));
     EXPECT_THAT(lastMessage(), StartsWith("The class record is off. Nothing has been deleted"));
+    click(again.Label3[RecordSettings::ShowRecord]);
+    EXPECT_TRUE(screens->classRecordScreen().isVisible());
 }
 
 TEST_F(RecordSettingsTest, AFailedSaveGivesTheReasonAndTheScreenShowsWhatIsSaved)

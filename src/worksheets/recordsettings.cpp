@@ -210,9 +210,17 @@ void RecordSettings::askNewPin(NewPinFor purpose)
 {
     m_newPinFor = purpose;
     showView(View::NewPin);
-    Label2->setCaption(purpose == NewPinFor::Changing
-                           ? "Choose the new PIN: at least 4 characters"
-                           : "Choose a PIN for this screen: at least 4 characters");
+    switch (purpose) {
+    case NewPinFor::SwitchingOn:
+        Label2->setCaption("Choose a PIN for this screen: at least 4 characters");
+        break;
+    case NewPinFor::Changing:
+        Label2->setCaption("Choose the new PIN: at least 4 characters");
+        break;
+    case NewPinFor::Replacing:
+        Label2->setCaption("The record has no PIN: choose one of at least 4 characters");
+        break;
+    }
 }
 
 void RecordSettings::Label3_Click(int index)
