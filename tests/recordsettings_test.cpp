@@ -165,10 +165,15 @@ TEST_F(RecordSettingsTest, AFailedSaveGivesTheReasonAndTheScreenShowsWhatIsSaved
 
 TEST_F(RecordSettingsTest, StartingANewRecordMovesTheAttemptsIntoADatedFolder)
 {
-    QDir().mkpath(classroom.filePath("record"));
-    writeFile("record/room-1.csv", "time,pupil\r\n2026-12-08T10:00:00+00:00,Amira\r\n");
     saved().setClassList("Amira\n");
     RecordSettings &screen = openFromCatalogue();
+    click(screen.Label3[RecordSettings::StartNew]);
+    EXPECT_THAT(lastMessage(), StartsWith("Nothing has been recorded since"));
+    EXPECT_EQ(QDir(classroom.filePath("record")).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+              QStringList{})
+        << "no empty folder is made";
+
+    writeFile("record/room-1.csv", "time,pupil\r\n2026-12-08T10:00:00+00:00,Amira\r\n");
 
     messageBoxes.answers = {MsgResult::Cancel};
     click(screen.Label3[RecordSettings::StartNew]);

@@ -295,7 +295,7 @@ void RecordSettings::chooseNewPin()
         return;
     }
     const NewPinFor purpose = m_newPinFor;
-    const bool pinSaved = saved([&] { m_settings->setPin(pin); }, "The PIN could not be saved.");
+    const bool pinSaved = succeeds([&] { m_settings->setPin(pin); }, "The PIN could not be saved.");
     if (!pinSaved && purpose == NewPinFor::Replacing) {
         askNewPin(purpose); // the record is on without a PIN still, so the screen stays shut
         return;
@@ -322,9 +322,9 @@ void RecordSettings::Check1_Click()
 
 void RecordSettings::switchRecord(bool on)
 {
-    const bool done =
-        saved([&] { m_settings->setOn(on); }, on ? "The class record could not be switched on."
-                                                 : "The class record could not be switched off.");
+    const bool done = succeeds([&] { m_settings->setOn(on); },
+                               on ? "The class record could not be switched on."
+                                  : "The class record could not be switched off.");
     showSaved();
     if (!done)
         return;
@@ -340,9 +340,9 @@ void RecordSettings::switchRecord(bool on)
 
 void RecordSettings::saveList()
 {
-    const bool done = saved([&] { m_settings->setClassList(List1->Text()); },
-                            "The class list could not be saved. The list shows it as it was "
-                            "saved before.");
+    const bool done = succeeds([&] { m_settings->setClassList(List1->Text()); },
+                               "The class list could not be saved. The list shows it as it was "
+                               "saved before.");
     showSaved();
     if (!done)
         return;
@@ -354,6 +354,15 @@ void RecordSettings::saveList()
 // Nothing is lost: the record so far goes into a dated folder beside the new one.
 void RecordSettings::startNewRecord()
 {
+    const ClassRecord record(m_screens.classroom());
+    bool recorded = false;
+    if (!succeeds([&] { recorded = record.hasAttempts(); }, "The class record could not be read."))
+        return;
+    if (!recorded) {
+        say("Nothing has been recorded since the record was started, so there is nothing to "
+            "move aside.");
+        return;
+    }
     const MsgResult answer = m_screens.platform().messageBoxes.show(
         "Start a new record? The record so far will be moved into a folder of its own, where it "
         "is kept. The class list and the PIN stay as they are.",
@@ -361,11 +370,8 @@ void RecordSettings::startNewRecord()
     if (answer != MsgResult::Ok)
         return;
     QString folder;
-    if (!saved(
-            [&] {
-                folder = ClassRecord(m_screens.classroom()).startNew(QDateTime::currentDateTime());
-            },
-            "A new record could not be started."))
+    if (!succeeds([&] { folder = record.startNew(QDateTime::currentDateTime()); },
+                  "A new record could not be started."))
         return;
     const QString path = QDir(m_screens.classroom().path()).filePath("record/" + folder);
     say("A new record has been started. The record so far is kept in the folder \"" + folder +
@@ -388,10 +394,10 @@ bool RecordSettings::listChanged() const
     return ClassRecordSettings::tidyNames(List1->Text()) != m_settings->classList();
 }
 
-bool RecordSettings::saved(const std::function<void()> &change, const QString &failure)
+bool RecordSettings::succeeds(const std::function<void()> &step, const QString &failure)
 {
     try {
-        change();
+        step();
         return true;
     } catch (const FileError &error) {
         report(failure, error);

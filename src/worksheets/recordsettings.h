@@ -77,7 +77,8 @@ private:
     void startNewRecord();
     void leave();
     bool listChanged() const;
-    bool saved(const std::function<void()> &change, const QString &failure);
+    // Runs the step; a file that fails it is reported with the reason, and false returned.
+    bool succeeds(const std::function<void()> &step, const QString &failure);
     void report(const QString &failure, const FileError &error);
     void say(const QString &text);
 
