@@ -92,6 +92,7 @@ TEST_F(RecordSettingsTest, TheRecordGoesOnWithAPinKeepsTheListAsksThePinAndGoesO
     EXPECT_TRUE(screen.Check1->isVisible()) << "no PIN yet, nothing to ask";
     EXPECT_EQ(screen.Check1->Value(), 0);
 
+    screen.List1->setText("Amira\n  Ben \n\nZoë\namira\n");
     click(*screen.Check1);
     EXPECT_TRUE(screen.Text2->isVisible()) << "a PIN is chosen before the record goes on";
     chooseNewPin(screen, "482", "482");
@@ -105,7 +106,7 @@ TEST_F(RecordSettingsTest, TheRecordGoesOnWithAPinKeepsTheListAsksThePinAndGoesO
     EXPECT_TRUE(saved().checkPin("4821"));
     EXPECT_THAT(lastMessage(), StartsWith("The class record is on."));
 
-    screen.List1->setText("Amira\n  Ben \n\nZoë\namira\n");
+    EXPECT_EQ(screen.List1->Text(), "Amira\n  Ben \n\nZoë\namira\n") << "typed, kept";
     click(screen.Label3[RecordSettings::SaveList]);
     EXPECT_EQ(fileBytes("record/class.txt"), QString("Amira\r\nBen\r\nZoë\r\n").toUtf8());
     EXPECT_EQ(lastMessage(), "The class list has been saved: 3 names.");

@@ -150,7 +150,7 @@ void RecordSettings::open()
     else if (m_settings->isOn())
         askNewPin(NewPinFor::Replacing);
     else
-        showView(View::Settings);
+        openSettings();
     show();
     focusView();
 }
@@ -179,7 +179,7 @@ void RecordSettings::showView(View view)
     if (locked)
         Label2->setCaption("Enter the teacher's PIN");
     if (settings)
-        showSaved();
+        showSavedSwitch();
     focusView();
 }
 
@@ -196,12 +196,24 @@ void RecordSettings::focusView()
         setFocus();
 }
 
-// What is saved now, whatever the teacher clicked or typed before a save failed.
-void RecordSettings::showSaved()
+// The settings as saved, the class list included: a list typed and not saved yet is kept only
+// while the teacher stays in the settings (a PIN asked for meanwhile included).
+void RecordSettings::openSettings()
+{
+    showView(View::Settings);
+    showSavedList();
+}
+
+// Whether the record is on as saved, whatever the teacher clicked before a save failed.
+void RecordSettings::showSavedSwitch()
 {
     m_showingSaved = true;
     Check1->setValue(m_settings->isOn() ? 1 : 0);
     m_showingSaved = false;
+}
+
+void RecordSettings::showSavedList()
+{
     const QStringList &names = m_settings->classList();
     List1->setText(names.isEmpty() ? QString() : names.join(u'\n') + u'\n');
 }
@@ -268,7 +280,7 @@ void RecordSettings::tryPin()
     }
     if (m_settings->checkPin(Text1->Text())) {
         tries.right();
-        showView(View::Settings);
+        openSettings();
         return;
     }
     const bool pausing = tries.wrong();
@@ -300,7 +312,10 @@ void RecordSettings::chooseNewPin()
         askNewPin(purpose); // the record is on without a PIN still, so the screen stays shut
         return;
     }
-    showView(View::Settings);
+    if (purpose == NewPinFor::Replacing)
+        openSettings();
+    else
+        showView(View::Settings);
     if (!pinSaved)
         return;
     if (purpose == NewPinFor::SwitchingOn)
@@ -325,7 +340,7 @@ void RecordSettings::switchRecord(bool on)
     const bool done = succeeds([&] { m_settings->setOn(on); },
                                on ? "The class record could not be switched on."
                                   : "The class record could not be switched off.");
-    showSaved();
+    showSavedSwitch();
     if (!done)
         return;
     if (!on)
@@ -343,7 +358,7 @@ void RecordSettings::saveList()
     const bool done = succeeds([&] { m_settings->setClassList(List1->Text()); },
                                "The class list could not be saved. The list shows it as it was "
                                "saved before.");
-    showSaved();
+    showSavedList();
     if (!done)
         return;
     const qsizetype count = m_settings->classList().size();

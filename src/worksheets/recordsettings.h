@@ -68,7 +68,9 @@ private:
     void makeBoxes();
     void showView(View view);
     void focusView();
-    void showSaved();
+    void openSettings();
+    void showSavedSwitch();
+    void showSavedList();
     void askNewPin(NewPinFor purpose);
     void tryPin();
     void chooseNewPin();
