@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Pictures of the wizard and the catalogue for the gallery.
+// Pictures of the wizard, the catalogue and the class record's teachers' screen for the gallery.
+#include "classrecord/classsettings.h"
 #include "gallery.h"
+#include "platform/multilinebox.h"
+#include "worksheets/recordsettings.h"
 #include "worksheets_fixture.h"
 
 #include <QImage>
@@ -55,4 +58,27 @@ TEST_F(GalleryWorksheets, CatalogueOfferingToRebuildADamagedList)
     ASSERT_TRUE(saveToGallery(catalogue, "worksheets_damaged"));
     const QImage damaged = catalogue.grab().toImage();
     EXPECT_EQ(colourAt(damaged, 4500, 8500), QColor(0, 0, 0)) << "inside the button's box";
+}
+
+// The teachers' screen asking for the PIN, open with a class list, and choosing a new PIN.
+TEST_F(GalleryWorksheets, ClassRecordSettingsLockedOpenAndChoosingAPin)
+{
+    ClassRecordSettings settings(classroom.folder());
+    settings.setClassList("Amira\nBen\nZoë\nMohammed\nOlek\n");
+    settings.setPin("4821");
+    RecordSettings &screen = screens->recordSettings();
+    screen.open();
+    screen.Text1->setText("48");
+    ASSERT_TRUE(saveToGallery(screen, "recordsettings_locked"));
+    EXPECT_EQ(colourAt(screen.grab().toImage(), 7200, 3360), QColor(255, 255, 255))
+        << "inside the PIN box, clear of the dots";
+
+    screen.Text1->setText("4821");
+    click(screen.Label3[RecordSettings::Ok]);
+    ASSERT_TRUE(saveToGallery(screen, "recordsettings_open"));
+    EXPECT_EQ(colourAt(screen.grab().toImage(), 3000, 7000), QColor(255, 255, 255))
+        << "inside the class list, below the names";
+
+    click(screen.Label3[RecordSettings::ChangePin]);
+    ASSERT_TRUE(saveToGallery(screen, "recordsettings_newpin"));
 }

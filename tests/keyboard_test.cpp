@@ -9,6 +9,7 @@
 #include "platform/commandbutton.h"
 #include "quiz_fixture.h"
 #include "viewers/guide.h"
+#include "worksheets/recordsettings.h"
 #include "worksheets/worksheets.h"
 
 #include <QFile>
@@ -44,6 +45,8 @@ protected:
             return choice->Caption();
         if (const auto *button = qobject_cast<const CommandButton *>(&control))
             return button->Caption();
+        if (!control.accessibleName().isEmpty())
+            return control.accessibleName();
         if (qobject_cast<const QLineEdit *>(&control))
             return "text box";
         return control.metaObject()->className();
@@ -139,7 +142,15 @@ TEST_F(KeyboardTest, TabVisitsTheLiveControlsOfEachScreenInTheOrderTheScreenRead
          // The titles are a list down two columns.
          {"Edit Worksheet", "Delete Worksheet", "Sheet 1", "Sheet 2", "Sheet 3", "Sheet 4",
           "Sheet 5", "Sheet 6", "Sheet 7", "Sheet 8", "Sheet 9", "Sheet 10", "Sheet 11", "Sheet 12",
-          "Sheet 13", "Exit"}},
+          "Sheet 13", "Class Record", "Exit"}},
+        {[&]() -> Form & {
+             RecordSettings &teachers = screens->recordSettings();
+             teachers.open();
+             return teachers;
+         },
+         // Tab leaves the class list rather than typing into it.
+         {"Keep a class record", "Class list", "Save the List", "Show the Class Record",
+          "Start a new record", "Change PIN", "Exit"}},
     };
     for (const Case &c : cases) {
         Form &screen = c.open();

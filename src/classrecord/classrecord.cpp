@@ -165,6 +165,11 @@ RecordRead ClassRecord::exportTo(const QString &path) const
     return record;
 }
 
+bool ClassRecord::hasAttempts() const
+{
+    return !RecordFolder::filesEndingIn(m_classroom, suffix).isEmpty();
+}
+
 QString ClassRecord::startNew(const QDateTime &now) const
 {
     return RecordFolder::moveIntoNewFolder(m_classroom, suffix,

@@ -38,6 +38,9 @@ public:
     // written aside and put in place whole. Returns what was read, for its skipped lines.
     RecordRead exportTo(const QString &path) const;
 
+    // Whether any machine has an attempt file here, so starting a new record would move one.
+    bool hasAttempts() const;
+
     // Moves the attempt files into a folder named for the time, "record/2026-12-08 1530", and
     // returns the folder's name; the settings, class list and PIN stay.
     QString startNew(const QDateTime &now) const;

@@ -64,6 +64,11 @@ void ClassRecordSettings::setPin(const QString &pin)
     m_pinHash = pinHash;
 }
 
+bool ClassRecordSettings::hasPin() const
+{
+    return Pin::isOurs(m_pinHash);
+}
+
 bool ClassRecordSettings::checkPin(const QString &pin) const
 {
     return Pin::matches(pin, m_pinHash);

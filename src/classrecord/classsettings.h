@@ -23,7 +23,9 @@ public:
     // Takes the names as a teacher typed or pasted them, one a line (see tidyNames).
     void setClassList(const QString &typed);
 
-    bool hasPin() const { return !m_pinHash.isEmpty(); }
+    // A PIN that can be checked: a damaged pin line counts as none, so the teacher is asked to
+    // choose a new PIN rather than shut out for good.
+    bool hasPin() const;
     void setPin(const QString &pin);
     bool checkPin(const QString &pin) const;
 

@@ -6,6 +6,7 @@
 #include <QPasswordDigestor>
 #include <QRandomGenerator>
 #include <QStringList>
+#include <optional>
 
 namespace
 {
@@ -27,6 +28,27 @@ QByteArray randomSalt()
     QList<quint32> words(SaltBytes / sizeof(quint32));
     QRandomGenerator::system()->fillRange(words.data(), words.size());
     return QByteArray(reinterpret_cast<const char *>(words.constData()), SaltBytes);
+}
+
+// A stored text taken apart, when it is one of ours.
+struct Stored {
+    int iterations;
+    QByteArray salt;
+    QByteArray expected;
+};
+
+std::optional<Stored> parsed(const QString &stored)
+{
+    const QStringList parts = stored.split(u':');
+    if (parts.size() != 4 || parts[0] != method)
+        return std::nullopt;
+    bool ok = false;
+    Stored hash{parts[1].toInt(&ok), QByteArray::fromBase64(parts[2].toLatin1()),
+                QByteArray::fromBase64(parts[3].toLatin1())};
+    if (!ok || hash.iterations < 1 || hash.iterations > MostIterations || hash.salt.isEmpty() ||
+        hash.expected.size() != HashBytes)
+        return std::nullopt;
+    return hash;
 }
 
 bool equalInConstantTime(const QByteArray &a, const QByteArray &b)
@@ -52,19 +74,15 @@ QString hash(const QString &pin, int iterations)
         .join(u':');
 }
 
+bool isOurs(const QString &stored)
+{
+    return parsed(stored).has_value();
+}
+
 bool matches(const QString &pin, const QString &stored)
 {
-    const QStringList parts = stored.split(u':');
-    if (parts.size() != 4 || parts[0] != method)
-        return false;
-    bool ok = false;
-    const int iterations = parts[1].toInt(&ok);
-    const QByteArray salt = QByteArray::fromBase64(parts[2].toLatin1());
-    const QByteArray expected = QByteArray::fromBase64(parts[3].toLatin1());
-    if (!ok || iterations < 1 || iterations > MostIterations || salt.isEmpty() ||
-        expected.size() != HashBytes)
-        return false;
-    return equalInConstantTime(derive(pin, salt, iterations), expected);
+    const std::optional<Stored> hash = parsed(stored);
+    return hash && equalInConstantTime(derive(pin, hash->salt, hash->iterations), hash->expected);
 }
 
 } // namespace Pin

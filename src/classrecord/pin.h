@@ -20,6 +20,9 @@ inline constexpr int Iterations = 100000;
 // Hashes the PIN with a fresh random salt.
 QString hash(const QString &pin, int iterations = Iterations);
 
+// Whether the stored text is one this program makes, that a PIN can be checked against.
+bool isOurs(const QString &stored);
+
 // Whether the PIN is the one the stored text was made from. The hashes are compared in
 // constant time. A stored text that isn't one of ours matches nothing.
 bool matches(const QString &pin, const QString &stored);

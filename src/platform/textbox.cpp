@@ -106,6 +106,16 @@ void TextBox::resizeEvent(QResizeEvent *)
     m_edit->setGeometry(rect());
 }
 
+void TextBox::setPasswordEcho(bool masked)
+{
+    m_edit->setEchoMode(masked ? QLineEdit::Password : QLineEdit::Normal);
+}
+
+void TextBox::setSpokenName(const QString &name)
+{
+    m_edit->setAccessibleName(name);
+}
+
 void TextBox::SetFocus()
 {
     m_edit->setFocus(Qt::OtherFocusReason);

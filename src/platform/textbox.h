@@ -22,6 +22,10 @@ public:
     // pasted text loses the characters it refuses and keeps the rest.
     void setStorable(std::function<bool(QStringView)> storable);
     void setColours(const QColor &fore, const QColor &back);
+    // Shows a dot for each character typed, as a PIN box does; copying out of it is refused.
+    void setPasswordEcho(bool masked);
+    // What a screen reader calls the box, which has no caption of its own.
+    void setSpokenName(const QString &name);
     void SetFocus();
     QLineEdit *editor() const { return m_edit; }
 

@@ -11,6 +11,7 @@
 #include "quiz/pupilturn.h"
 #include "quiz/questionset.h"
 #include "quiz/quizsession.h"
+#include "worksheets/recordsettings.h"
 #include "worksheets/wizard.h"
 #include "worksheets/worksheetindex.h"
 #include "worksheets/worksheetlist.h"
@@ -61,6 +62,7 @@ Worksheets::Worksheets(Screens &screens) : Form(screens.stage(), lcWorksheets())
     makeSlots();
     makePageButtons();
     makeRebuildButton();
+    makeRecordButton();
     Label4 = makeLabel(this, {"Page 1",
                               {120, 7920, 1995, 495},
                               {"Tahoma", 15.75f, true},
@@ -107,6 +109,17 @@ void Worksheets::makeRebuildButton()
     Label5->hide();
 }
 
+// Under "Page 1", in the corner the page buttons and "Rebuild the list" leave free.
+void Worksheets::makeRecordButton()
+{
+    LabelDesign design = buttonLabel("Class Record", {120, 8460, 1995, 420});
+    design.font.size = 12;
+    Label6 = makeLabel(this, design);
+    Label6->setWordWrap(false);
+    Label6->onClick = [this] { Label6_Click(); };
+    Label6->setFocusPolicy(Qt::TabFocus);
+}
+
 // The titles are a list down two columns, read in the list's order.
 std::vector<QWidget *> Worksheets::tabOrder() const
 {
@@ -116,6 +129,7 @@ std::vector<QWidget *> Worksheets::tabOrder() const
     order.push_back(&Label3[PreviousPage]);
     order.push_back(&Label3[NextPage]);
     order.push_back(Label5);
+    order.push_back(Label6);
     order.push_back(&Label2[ExitSlot]);
     return order;
 }
@@ -178,6 +192,12 @@ void Worksheets::Label5_Click()
     messages.show("The list of worksheets has been rebuilt; it lists " + QString::number(count) +
                   (count == 1 ? " worksheet" : " worksheets") +
                   ". The old list is kept as multiple/track.txt.bak.");
+    playClick(m_screens);
+}
+
+void Worksheets::Label6_Click()
+{
+    m_screens.recordSettings().open();
     playClick(m_screens);
 }
 

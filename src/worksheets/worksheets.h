@@ -38,6 +38,8 @@ public:
     void showList();
     // "Rebuild the list": writes a new index from a damaged one and the worksheet files.
     void Label5_Click();
+    // "Class Record": the class record's teachers' screen.
+    void Label6_Click();
 
     Label *Label1;              // the heading "Worksheets Catalogue"
     CheckBox *Check1;           // "Edit Worksheet"
@@ -46,11 +48,13 @@ public:
     ControlArray<Label> Label3; // the page buttons, by Label3Button
     Label *Label4;              // "Page 1"
     Label *Label5;              // "Rebuild the list", shown only while the index is damaged
+    Label *Label6;              // "Class Record"
 
 private:
     void makeSlots();
     void makePageButtons();
     void makeRebuildButton();
+    void makeRecordButton();
     void showRebuildWhenDamaged();
     bool mayGoOnWithout(const FileError &error) const;
     void loadWorksheet(const QString &title);

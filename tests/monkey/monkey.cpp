@@ -62,6 +62,19 @@ const QStringList expectedOpenings = {
     "There was a problem saving your worksheet\nThe title can't ",
     "There was a problem saving your worksheet\nWindows keeps the name ",
     "There was a problem saving your worksheet\nThe name track is kept ",
+    // The class record's teachers' screen.
+    "The PIN must have at least ",
+    "The two PINs typed are not the same.",
+    "That is not the teacher's PIN.",
+    "Too many wrong PINs have been tried.",
+    "The new PIN has been saved.",
+    "The class record is on.",
+    "The class record is off.",
+    "The class list has been saved: ",
+    "The class list has changes that have not been saved.",
+    "Start a new record?",
+    "A new record has been started.",
+    "Nothing has been recorded since the record was started",
 };
 
 bool isExpected(const QString &message)
