@@ -5,6 +5,8 @@
 #include "platform/palette.h"
 
 #include <QHeaderView>
+#include <QPainter>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 
 namespace
@@ -13,9 +15,7 @@ namespace
 QString tableStyle()
 {
     const QString sheet = QStringLiteral(
-        "QTableWidget { background: %1; color: %2; gridline-color: %3;"
-        // The chosen cell is tinted, not covered, so its own colour still shows through.
-        " selection-background-color: rgba(0, 0, 128, 64); selection-color: %2; }"
+        "QTableWidget { background: %1; color: %2; gridline-color: %3; }"
         "QHeaderView { background: %4; }"
         "QHeaderView::section { background: %4; color: %5; font-weight: bold;"
         " border: 0px; border-right: 1px solid %6; border-bottom: 1px solid %6; padding: 2px; }"
@@ -23,6 +23,26 @@ QString tableStyle()
     return sheet.arg(Colour::white.name(), Colour::black.name(), Colour::greyText.name(),
                      Colour::navy.name(), Colour::yellow.name(), Colour::screenBlue.name());
 }
+
+// The chosen cell is framed rather than filled, so its own colour still shows.
+class FramedChoiceDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem plain = option;
+        plain.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+        QStyledItemDelegate::paint(painter, plain, index);
+        if (!(option.state & QStyle::State_Selected))
+            return;
+        painter->save();
+        painter->setPen(QPen(Colour::navy, 2));
+        painter->drawRect(QRectF(option.rect).adjusted(1, 1, -1, -1));
+        painter->restore();
+    }
+};
 
 } // namespace
 
@@ -34,6 +54,7 @@ TableBox::TableBox(QWidget *container) : Control(container), m_table(new QTableW
     m_table->setTabKeyNavigation(false);
     m_table->setWordWrap(true);
     m_table->setStyleSheet(tableStyle());
+    m_table->setItemDelegate(new FramedChoiceDelegate(m_table));
     // Long titles wrap onto the headings' further lines.
     m_table->horizontalHeader()->setDefaultAlignment(
         Qt::Alignment::fromInt(Qt::AlignCenter | Qt::TextWordWrap));
