@@ -5,7 +5,10 @@
 #include "platform/palette.h"
 #include "platform/units.h"
 
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
+#include <cmath>
 
 namespace
 {
@@ -83,14 +86,35 @@ void QuestionChart::paintEvent(QPaintEvent *)
                                          m_lines.isEmpty() ? 10000 : headingRect.width()));
     if (!m_lines.isEmpty()) {
         painter.setFont(toQFont(rowFont));
-        const int rowHeight = (area.height() - headingHeight - margin) / int(m_lines.size());
+        const int height = rowHeight();
         for (int n = 0; n < m_lines.size(); ++n)
             paintQuestion(
                 painter, m_lines[n],
-                QRect(margin, headingHeight + n * rowHeight, area.width() - 2 * margin, rowHeight));
+                QRect(margin, headingHeight + n * height, area.width() - 2 * margin, height));
     }
     if (hasFocus())
         drawFocusMark(painter, area);
+}
+
+int QuestionChart::rowHeight() const
+{
+    if (m_lines.isEmpty())
+        return 1;
+    return (designRect().height() - headingHeight - margin) / int(m_lines.size());
+}
+
+bool QuestionChart::event(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return TwipsWidget::event(event);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    const double designY = help->pos().y() / displayScale();
+    const int n = int(std::floor((designY - headingHeight) / rowHeight()));
+    if (n >= 0 && n < m_lines.size())
+        QToolTip::showText(help->globalPos(), questionLineText(m_lines[n], m_attempts), this);
+    else
+        QToolTip::hideText();
+    return true;
 }
 
 // The question on the left, then its bar, then the count and the commonest wrong answer.

@@ -21,10 +21,13 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // A question's whole line under the pointer, its words being cut short on the chart.
+    bool event(QEvent *event) override;
 
 private:
     void changed();
     void paintQuestion(QPainter &painter, const QuestionLine &line, QRect row) const;
+    int rowHeight() const;
 
     QString m_heading;
     int m_attempts = 0;
