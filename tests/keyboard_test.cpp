@@ -9,6 +9,7 @@
 #include "platform/commandbutton.h"
 #include "quiz_fixture.h"
 #include "viewers/guide.h"
+#include "worksheets/classrecordscreen.h"
 #include "worksheets/worksheets.h"
 
 #include <QFile>
@@ -140,6 +141,14 @@ TEST_F(KeyboardTest, TabVisitsTheLiveControlsOfEachScreenInTheOrderTheScreenRead
          {"Edit Worksheet", "Delete Worksheet", "Sheet 1", "Sheet 2", "Sheet 3", "Sheet 4",
           "Sheet 5", "Sheet 6", "Sheet 7", "Sheet 8", "Sheet 9", "Sheet 10", "Sheet 11", "Sheet 12",
           "Sheet 13", "Exit"}},
+        {[&]() -> Form & {
+             ClassRecordScreen &record = screens->classRecordScreen();
+             record.open();
+             return record;
+         },
+         // The tables take the arrow keys; Tab goes on from them.
+         {"This Week", "This Term", "Everything", "QTableWidget", "QuestionChart", "QTableWidget",
+          "Export", "Print", "Exit"}},
     };
     for (const Case &c : cases) {
         Form &screen = c.open();

@@ -20,6 +20,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QTableWidget>
 
@@ -255,7 +256,9 @@ void ClassRecordScreen::showAnalysis(int column)
                           analysis.attempts, questionLines(analysis, questionTexts(item)));
 }
 
-// The set's words, when its file can still be read; the counts are shown without them otherwise.
+// The set's words, when its file can still be read and has not been changed since the first of
+// the attempts analysed, whose questions may have been other ones; the counts are shown without
+// them otherwise.
 std::optional<QuestionTexts> ClassRecordScreen::questionTexts(const RecordItem &item) const
 {
     QString file;
@@ -265,6 +268,14 @@ std::optional<QuestionTexts> ClassRecordScreen::questionTexts(const RecordItem &
         file = worksheetFile(item.title);
     else
         return std::nullopt;
+    const QDateTime changed = QFileInfo(m_screens.classroom().resolve(file)).lastModified();
+    for (const Attempt &attempt : m_shown) {
+        if (attempt.kind == item.kind && attempt.title == item.title && attempt.time < changed) {
+            qCInfo(lcWorksheets) << "showing the questions of" << item.title
+                                 << "without their words: the set has been changed since";
+            return std::nullopt;
+        }
+    }
     QuizSession set;
     try {
         loadQuestionSetFile(m_screens.classroom(), set, file);

@@ -154,7 +154,10 @@ QString questionLineText(const QuestionLine &line, int attempts)
     QString text = "Question " + QString::number(line.number);
     if (!line.question.isEmpty())
         text += ": " + line.question;
-    text += ". " + QString::number(line.wrong) + " of " + QString::number(attempts) +
+    // A question already ends its own sentence.
+    if (!text.endsWith(u'?') && !text.endsWith(u'.') && !text.endsWith(u'!'))
+        text += u'.';
+    text += ' ' + QString::number(line.wrong) + " of " + QString::number(attempts) +
             " answered wrongly";
     if (line.commonestCount > 0)
         text += "; most chose " + line.commonest + ", " + QString::number(line.commonestCount) +
