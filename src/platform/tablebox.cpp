@@ -17,7 +17,7 @@ QString tableStyle()
     const QString sheet = QStringLiteral(
         "QTableWidget { background: %1; color: %2; gridline-color: %3; }"
         "QHeaderView { background: %4; }"
-        "QHeaderView::section { background: %4; color: %5; font-weight: bold;"
+        "QHeaderView::section { background: %4; color: %5;"
         " border: 0px; border-right: 1px solid %6; border-bottom: 1px solid %6; padding: 2px; }"
         "QTableCornerButton::section { background: %4; border: 0px; }");
     return sheet.arg(Colour::white.name(), Colour::black.name(), Colour::greyText.name(),
@@ -95,6 +95,10 @@ void TableBox::applyFont(const QFont &font)
     QFont scaled = font;
     scaled.setPixelSize(std::max(1, toDisplayPixels(font.pixelSize(), displayScale())));
     m_table->setFont(scaled);
+    // The headings are set apart in bold; given their own font, they keep to the scale.
+    scaled.setBold(true);
+    m_table->horizontalHeader()->setFont(scaled);
+    m_table->verticalHeader()->setFont(scaled);
 }
 
 // The table is the whole box.
