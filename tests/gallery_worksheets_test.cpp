@@ -1,10 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Pictures of the wizard, the catalogue and the class record's teachers' screen for the gallery.
+// Pictures of the wizard, the catalogue, the class record's teachers' screen and the Class Record
+// for the gallery.
+#include "classrecord/classrecord.h"
 #include "classrecord/classsettings.h"
 #include "gallery.h"
 #include "platform/multilinebox.h"
+#include "platform/tablebox.h"
+#include "quiz/questionset.h"
+#include "worksheets/classrecordscreen.h"
 #include "worksheets/recordsettings.h"
 #include "worksheets_fixture.h"
+
+#include <QTableWidget>
 
 #include <QImage>
 
@@ -81,4 +88,79 @@ TEST_F(GalleryWorksheets, ClassRecordSettingsLockedOpenAndChoosingAPin)
 
     click(screen.Label3[RecordSettings::ChangePin]);
     ASSERT_TRUE(saveToGallery(screen, "recordsettings_newpin"));
+}
+
+namespace
+{
+
+// A class of 28 a few weeks into term: two topic quizzes, two worksheets and three activities,
+// some done more than once, three children who have not started.
+void writeClassRecord(const ContentFolder &classroom)
+{
+    const QStringList names{"Aisha",  "Ben",   "Chloe", "Daniel", "Ella", "Finn",  "Grace",
+                            "Harry",  "Isla",  "Jack",  "Keira",  "Leo",  "Maya",  "Noah",
+                            "Olivia", "Priya", "Quinn", "Ruby",   "Sam",  "Tia",   "Umar",
+                            "Violet", "Will",  "Xena",  "Yusuf",  "Zoë",  "Alfie", "Bea"};
+    ClassRecordSettings(classroom).setClassList(names.join('\n'));
+    struct Item {
+        AttemptKind kind;
+        QString title;
+    };
+    const Item items[] = {{AttemptKind::Quiz, "Properties of Materials"},
+                          {AttemptKind::Quiz, "Changes in Materials"},
+                          {AttemptKind::Worksheet, "Magnets"},
+                          {AttemptKind::Worksheet, "Rocks and Soils"},
+                          {AttemptKind::Activity, "Properties of Materials: Labelling"},
+                          {AttemptKind::Activity, "Properties of Materials: Sorting"},
+                          {AttemptKind::Activity, "Changes in Materials: Labelling"}};
+    const ClassRecord record(classroom);
+    const QDateTime start = periodStart(Period::ThisTerm, QDateTime::currentDateTime()).addDays(7);
+    // The topics' sets were in the folder before the term began.
+    for (const char *topic : {"Properties of Materials", "Changes in Materials"}) {
+        QFile set(classroom.resolve(topicQuestionSetFile(topic)));
+        if (set.open(QIODevice::Append))
+            set.setFileTime(start.addDays(-30), QFileDevice::FileModificationTime);
+    }
+    int n = 0;
+    for (int pupil = 0; pupil < names.size() - 3; ++pupil) {
+        for (const Item &item : items) {
+            const int tries = (pupil + n) % 5 == 0 ? 0 : 1 + (pupil * 7 + n) % 3;
+            ++n;
+            for (int go = 0; go < tries; ++go, ++n) {
+                Attempt attempt{start.addSecs(qint64(n) * 3700),
+                                names[pupil],
+                                "room-1",
+                                item.kind,
+                                item.title,
+                                0,
+                                10,
+                                {}};
+                attempt.outOf = item.kind == AttemptKind::Activity ? 12 : 10;
+                attempt.score = std::min(attempt.outOf, (pupil * 5 + n * 3) % 7 + 3 + go * 2);
+                if (item.kind != AttemptKind::Activity)
+                    for (int q = 1; q <= 10 - attempt.score; ++q)
+                        attempt.wrong.append(
+                            {(q * 3 + pupil) % 10 + 1, QString(QChar(u'A' + (q + pupil) % 4))});
+                record.append(attempt);
+            }
+        }
+    }
+}
+
+} // namespace
+
+TEST_F(GalleryWorksheets, ClassRecordEmptyAndInTerm)
+{
+    ClassRecordScreen &screen = screens->classRecordScreen();
+    screen.open();
+    ASSERT_TRUE(saveToGallery(screen, "classrecord_empty"));
+
+    writeClassRecord(classroom.folder());
+    screen.open();
+    QTableWidget &table = *screen.Table1->table();
+    QTest::mouseClick(table.viewport(), Qt::LeftButton, {},
+                      table.visualItemRect(table.item(3, 1)).center());
+    ASSERT_TRUE(saveToGallery(screen, "classrecord"));
+    const QImage shown = screen.grab().toImage();
+    EXPECT_EQ(colourAt(shown, 10425, 1020), Colour::bandHigh) << "the key's top band";
 }

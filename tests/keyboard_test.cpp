@@ -9,6 +9,7 @@
 #include "platform/commandbutton.h"
 #include "quiz_fixture.h"
 #include "viewers/guide.h"
+#include "worksheets/classrecordscreen.h"
 #include "worksheets/recordsettings.h"
 #include "worksheets/worksheets.h"
 
@@ -151,6 +152,14 @@ TEST_F(KeyboardTest, TabVisitsTheLiveControlsOfEachScreenInTheOrderTheScreenRead
          // Tab leaves the class list rather than typing into it.
          {"Keep a class record", "Class list", "Save the List", "Show the Class Record",
           "Start a new record", "Change PIN", "Exit"}},
+        {[&]() -> Form & {
+             ClassRecordScreen &record = screens->classRecordScreen();
+             record.open();
+             return record;
+         },
+         // The tables take the arrow keys; Tab goes on from them.
+         {"This Week", "This Term", "Everything", "Pupils and their scores", "Question analysis",
+          "History", "Export", "Print", "Exit"}},
     };
     for (const Case &c : cases) {
         Form &screen = c.open();

@@ -8,6 +8,7 @@
 #include "platform/optionbutton.h"
 #include "platform/pictureholder.h"
 #include "platform/stage.h"
+#include "platform/tablebox.h"
 
 #include <QAccessibleWidget>
 
@@ -192,6 +193,9 @@ QAccessibleInterface *controlAccessible(const QString &, QObject *object)
         return new QAccessibleWidget(stage, QAccessible::Window);
     if (auto *holder = qobject_cast<PictureHolder *>(object))
         return new PictureAccessible(holder);
+    // Only a frame round Qt's own table, which reads as a table.
+    if (auto *table = qobject_cast<TableBox *>(object))
+        return new QAccessibleWidget(table, QAccessible::Pane);
     if (auto *control = qobject_cast<Control *>(object))
         return new ControlAccessible(control);
     return nullptr;

@@ -28,5 +28,10 @@ inline constexpr QColor nearBlack{2, 0, 0};          // the "Changes in Material
 inline constexpr QColor buttonFace{192, 192, 192};   // every control's and screen's own back
 inline constexpr QColor greyText{128, 128, 128};     // greyed captions and bevel shadows
 inline constexpr QColor bevelLight{223, 223, 223};
+// The class record's score bands, pale enough for black text on them.
+inline constexpr QColor bandLow{255, 199, 206};    // under half the marks
+inline constexpr QColor bandMiddle{255, 235, 156}; // half to under 8/10
+inline constexpr QColor bandHigh{198, 239, 206};   // 8/10 and over
+inline constexpr QColor wrongBar{192, 32, 32};     // questions answered wrongly
 
 } // namespace Colour

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qtmessageboxes.h"
 
+#include <QFileDialog>
 #include <QMessageBox>
 
 MsgResult QtMessageBoxes::show(const QString &text, MsgButtons buttons, const QString &caption)
@@ -17,4 +18,10 @@ MsgResult QtMessageBoxes::show(const QString &text, MsgButtons buttons, const QS
     }
     box.setDefaultButton(QMessageBox::Ok);
     return box.exec() == QMessageBox::Ok ? MsgResult::Ok : MsgResult::Cancel;
+}
+
+QString QtMessageBoxes::chooseFileToSave(const QString &caption, const QString &suggested,
+                                         const QString &filter)
+{
+    return QFileDialog::getSaveFileName(m_parent, caption, suggested, filter);
 }

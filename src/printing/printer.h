@@ -36,6 +36,8 @@ public:
     virtual void Line(float x1, float y1, float x2, float y2, const QColor &colour) = 0;
     // Draws the picture at its own size with its top-left corner at (x, y).
     virtual void PaintPicture(const Picture &picture, float x, float y) = 0;
+    // Ends the page and goes on at the top-left corner of the next one.
+    virtual void NewPage() = 0;
     virtual void EndDoc() = 0;
     // Abandons the open document, if there is one: nothing of it is printed, and the next output
     // starts a new document. Safe to call at any time; never throws.

@@ -19,3 +19,8 @@ float printerTextWidth(const QFont &font, const QString &text)
 {
     return static_cast<float>(QFontMetricsF(font).horizontalAdvance(text));
 }
+
+float printerLineHeight(const QFont &font)
+{
+    return static_cast<float>(QFontMetricsF(font).lineSpacing());
+}

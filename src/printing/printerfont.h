@@ -11,3 +11,6 @@ QFont printerFont(const QString &name, float points);
 
 // Width of the text in twips in that font.
 float printerTextWidth(const QFont &font, const QString &text);
+
+// How far down the printer moves for each line ended in that font, in twips.
+float printerLineHeight(const QFont &font);

@@ -3,8 +3,8 @@
 
 #include "files/errors.h"
 #include "platform/picture.h"
-#include "printing/printerfont.h"
 #include "platform/units.h"
+#include "printing/printerfont.h"
 
 #include <QDir>
 #include <QFontMetricsF>
@@ -189,7 +189,7 @@ void QtPrinter::Print()
 void QtPrinter::newLine()
 {
     m_x = 0;
-    m_y += static_cast<float>(QFontMetricsF(m_font).lineSpacing());
+    m_y += printerLineHeight(m_font);
 }
 
 void QtPrinter::Line(float x1, float y1, float x2, float y2, const QColor &colour)
@@ -202,6 +202,14 @@ void QtPrinter::Line(float x1, float y1, float x2, float y2, const QColor &colou
 void QtPrinter::PaintPicture(const Picture &picture, float x, float y)
 {
     picture.draw(document().painter, QRectF(QPointF(x, y), picture.sizeTwips()));
+}
+
+void QtPrinter::NewPage()
+{
+    if (!document().writer.newPage())
+        throw PrinterError("A new page could not be started.");
+    m_x = 0;
+    m_y = 0;
 }
 
 void QtPrinter::EndDoc()

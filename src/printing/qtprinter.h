@@ -12,7 +12,8 @@
 // Units: the painter is scaled so that one unit is one twip, measured from the top-left corner
 // of the printable area; fonts are sized 20 twips to the point. DrawWidth counts screen pixels of
 // 15 twips each, so DrawWidth 2 draws a line 30 twips (1/48 inch) wide. The page size and margins
-// are the default printer's own. Output below the bottom of the page is lost: a run is one page.
+// are the default printer's own. Output below the bottom of the page is lost; NewPage goes on on a
+// new one.
 //
 // Each document starts afresh at the top-left corner in black Times New Roman 12 pt with
 // DrawWidth 1, whatever the previous run left behind. Qt renders it to a private PDF file, on the
@@ -50,6 +51,7 @@ public:
     void Print() override;
     void Line(float x1, float y1, float x2, float y2, const QColor &colour) override;
     void PaintPicture(const Picture &picture, float x, float y) override;
+    void NewPage() override;
     void EndDoc() override;
     void KillDoc() noexcept override;
 

@@ -31,8 +31,20 @@ public:
         answers.pop_front();
         return answer;
     }
+    // Answers with the next of fileChoices, or as a cancel when there are none.
+    QString chooseFileToSave(const QString &, const QString &suggested, const QString &) override
+    {
+        suggestedFiles.append(suggested);
+        if (fileChoices.empty())
+            return {};
+        const QString chosen = fileChoices.front();
+        fileChoices.pop_front();
+        return chosen;
+    }
     QStringList asked;
     std::deque<MsgResult> answers;
+    QStringList suggestedFiles;
+    std::deque<QString> fileChoices;
 };
 
 // Hands out the numbers a test lines up, then 0.

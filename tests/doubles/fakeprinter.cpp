@@ -121,6 +121,11 @@ void FakePrinter::PaintPicture(const Picture &picture, float x, float y)
     m_pictures << picture;
 }
 
+void FakePrinter::NewPage()
+{
+    perform("NewPage");
+}
+
 void FakePrinter::EndDoc()
 {
     perform("EndDoc");

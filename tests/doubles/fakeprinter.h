@@ -15,7 +15,7 @@
 //   FontName Times New Roman     FontSize 28          ForeColor #0000ff    DrawWidth 2
 //   CurrentX 1488.25             ScaleWidth           ScaleHeight          TextWidth "Kelvarin"
 //   Print "text" ;  (stays on the line)    Print "text"  (ends the line)   Print  (line end only)
-//   Line 45 270 11455 270 #000000          PaintPicture 1000 1000          EndDoc
+//   Line 45 270 11455 270 #000000          PaintPicture 1000 1000          NewPage    EndDoc
 //   KillDoc  (only when it abandons an open document: one with an operation since the last end)
 //
 // Numbers are written by number(), the shortest text that reads back as the same float.
@@ -66,6 +66,7 @@ public:
     void Print() override;
     void Line(float x1, float y1, float x2, float y2, const QColor &colour) override;
     void PaintPicture(const Picture &picture, float x, float y) override;
+    void NewPage() override;
     void EndDoc() override;
     void KillDoc() noexcept override;
 

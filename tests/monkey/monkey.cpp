@@ -51,6 +51,7 @@ const QStringList expectedMessages = {
     "Your worksheet is now printing.",
     "Printing has been cancelled.",
     "Your worksheet has been saved.",
+    "The class record is now printing.",
 };
 
 // Replies to what the monkey typed or chose in the wizard and the catalogue, which go on with the
