@@ -2,6 +2,7 @@
 // Pictures of the quiz, the results and the review on the installed set, for the gallery; they
 // also catch a screen that paints nothing where its design puts something.
 #include "gallery.h"
+#include "quiz/namepicker.h"
 #include "quiz/questionset.h"
 #include "quiz_fixture.h"
 
@@ -74,4 +75,18 @@ TEST_F(GalleryQuiz, ResultsForSevenOutOfTenAndTheirReview)
     results.Label3_Click(0);
     ASSERT_TRUE(saveToGallery(screens->wrong(), "Wrong"));
     EXPECT_EQ(colourAt(screens->wrong(), 6000, 6000), QColor(0, 78, 152));
+}
+
+// A class of 28, the pupil about to type a name that is not on the list.
+TEST_F(GalleryQuiz, WhoIsDoingThis)
+{
+    const QStringList names{"Aisha",  "Ben",   "Chloe", "Daniel", "Ella", "Finn",  "Grace",
+                            "Harry",  "Isla",  "Jack",  "Keira",  "Leo",  "Maya",  "Noah",
+                            "Olivia", "Priya", "Quinn", "Ruby",   "Sam",  "Tia",   "Umar",
+                            "Violet", "Will",  "Xena",  "Yusuf",  "Zoë",  "Alfie", "Maximilian"};
+    NamePicker &picker = screens->namePicker();
+    picker.ask(names, [](const QString &) {});
+    picker.Label3_Click(NamePicker::NotOnTheList);
+    ASSERT_TRUE(saveToGallery(picker, "namepicker"));
+    EXPECT_EQ(colourAt(picker, 6000, 7260), QColor(255, 255, 255)) << "the name box";
 }
