@@ -107,3 +107,29 @@ TEST_F(PupilTurnTest, ThePupilPicksOrTypesTheirNameAndEachFinishedQuizIsRecorded
     EXPECT_EQ(attempts[2].pupil, "Zara");
     EXPECT_TRUE(screens->state<UnrecordedAttempts>().waiting.isEmpty());
 }
+
+TEST_F(PupilTurnTest, AnActivityIsRecordedWithItsScoreAndNoAnswers)
+{
+    ClassRecordSettings settings(classroom.folder());
+    settings.setClassList("Amira\n");
+    settings.setOn(true);
+    bool opened = false;
+    startTurn(*screens, AttemptKind::Activity, "Changes in Materials: Ordering",
+              [&] { opened = true; });
+    EXPECT_FALSE(opened);
+    screens->namePicker().Label2_Click(0);
+    ASSERT_TRUE(opened);
+    session().Score = 5;
+    session().ScoreOutOf = 6;
+    screens->welldone().showActivityResult();
+    const QList<Attempt> attempts = recorded();
+    ASSERT_EQ(attempts.size(), 1);
+    EXPECT_EQ(attempts[0].kind, AttemptKind::Activity);
+    EXPECT_EQ(attempts[0].title, "Changes in Materials: Ordering");
+    EXPECT_EQ(attempts[0].score, 5);
+    EXPECT_EQ(attempts[0].outOf, 6);
+    EXPECT_TRUE(attempts[0].wrong.isEmpty());
+    // The results screen records a turn once, however often it is shown.
+    screens->welldone().showActivityResult();
+    EXPECT_EQ(recorded().size(), 1);
+}
