@@ -85,7 +85,7 @@ ClassRecordScreen::ClassRecordScreen(Screens &screens)
         button->setFontSpec(periodFont);
     makeKey();
     makeTables();
-    Label7 = makeLabel(this, textLabel({}, {120, 8340, 7560, 495}, noteFont, Colour::yellow,
+    Label7 = makeLabel(this, textLabel({}, {120, 8265, 7560, 720}, noteFont, Colour::yellow,
                                        Colour::screenBlue, Alignment::Left));
     Chart1 = new QuestionChart(this);
     Chart1->setPlace({120, 5640, 6600, 2580});
@@ -210,8 +210,11 @@ void ClassRecordScreen::fillTable()
 void ClassRecordScreen::showNotes()
 {
     const UnrecordedAttempts &unrecorded = m_screens.state<UnrecordedAttempts>();
+    // The teacher knows which classroom folder this is; the file within it is what tells.
+    QString reason = unrecorded.reason;
+    reason.replace(QDir(m_screens.classroom().path()).absolutePath() + '/', QString());
     const QStringList notes = recordProblems(m_read.skippedLines, m_read.skippedFiles,
-                                             int(unrecorded.waiting.size()), unrecorded.reason);
+                                             int(unrecorded.waiting.size()), reason);
     Label7->setCaption(notes.join(' '));
     Label7->setVisible(!notes.isEmpty());
 }
