@@ -7,6 +7,7 @@
 #include "menus/topicmenu.h"
 #include "platform/choicebutton.h"
 #include "platform/commandbutton.h"
+#include "quiz/namepicker.h"
 #include "quiz_fixture.h"
 #include "viewers/guide.h"
 #include "worksheets/classrecordscreen.h"
@@ -160,6 +161,13 @@ TEST_F(KeyboardTest, TabVisitsTheLiveControlsOfEachScreenInTheOrderTheScreenRead
          // The tables take the arrow keys; Tab goes on from them.
          {"This Week", "This Term", "Everything", "Pupils and their scores", "Question analysis",
           "History", "Export", "Print", "Exit"}},
+        {[&]() -> Form & {
+             NamePicker &picker = screens->namePicker();
+             picker.ask({"Amira", "Ben", "Chloe"}, [](const QString &) {});
+             return picker;
+         },
+         // The name box waits, unseen, until a pupil is not on the list.
+         {"Amira", "Ben", "Chloe", "Not on the list", "Exit"}},
     };
     for (const Case &c : cases) {
         Form &screen = c.open();

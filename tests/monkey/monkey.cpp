@@ -13,6 +13,7 @@
 
 #include "app/screens.h"
 #include "app/titlefrm.h"
+#include "classrecord/classsettings.h"
 #include "doubles/doubles.h"
 #include "doubles/fakeprinter.h"
 #include "doubles/manualclock.h"
@@ -92,6 +93,7 @@ struct Options {
     quint64 seed = 0;
     long events = 10000;
     bool damaged = false;
+    bool record = false;
     int watchdogSeconds = 60;
     bool trace = false;
 };
@@ -113,6 +115,8 @@ Options parseOptions(const QStringList &args)
             options.watchdogSeconds = value.toInt(), ++i;
         else if (arg == "--damaged")
             options.damaged = true;
+        else if (arg == "--record")
+            options.record = true;
         else if (arg == "--trace")
             options.trace = true;
         else
@@ -516,9 +520,9 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const Options options = parseOptions(app.arguments());
-    std::printf("monkey: seed %llu, %ld events, %s classroom folder\n",
+    std::printf("monkey: seed %llu, %ld events, %s classroom folder%s\n",
                 (unsigned long long)options.seed, options.events,
-                options.damaged ? "damaged" : "sound");
+                options.damaged ? "damaged" : "sound", options.record ? ", class record on" : "");
     std::fflush(stdout);
 
     // On a damaged folder the program and Qt's picture readers log every file they can't use;
@@ -535,6 +539,12 @@ int main(int argc, char **argv)
     }
     if (options.damaged)
         classroom.damage(rng);
+    // The class record on, so every quiz and activity first asks who is doing it.
+    if (options.record) {
+        ClassRecordSettings settings(classroom.folder());
+        settings.setClassList("Amira\nBen\nChloe\nDev\nEmil\n");
+        settings.setOn(true);
+    }
     Watchdog watchdog(options.seed, options.watchdogSeconds);
     Tally tally;
     if (!runEvents(options, classroom.folder(), rng, watchdog, tally)) {
