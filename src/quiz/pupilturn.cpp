@@ -88,11 +88,9 @@ QString recordTurn(Screens &screens, const QDateTime &finished)
         unrecorded.reason.clear();
     } catch (const FileError &error) {
         unrecorded.reason = QString::fromStdString(error.what());
-        // The lines go in the log too, so nothing is lost should the program close first.
+        // No names in the log: pupils' results stay in the classroom folder.
         qCWarning(lcQuiz) << unrecorded.waiting.size()
                           << "results could not be added to the class record:" << error.what();
-        for (const Attempt &waiting : std::as_const(unrecorded.waiting))
-            qCWarning(lcQuiz).noquote() << "waiting:" << AttemptCsv::line(waiting).trimmed();
     }
     return turn.pupil;
 }
