@@ -7,6 +7,7 @@
 #include "files/errors.h"
 #include "menus/intro0.h"
 #include "platform/accessible.h"
+#include "quiz/pupilturn.h"
 #include "quiz/questionset.h"
 
 #include <QApplication>
@@ -143,5 +144,9 @@ int main(int argc, char **argv)
     wireMainMenu(program.screens);
     program.stage.showOnScreen(options.size);
     program.stage.handlers().run([&] { program.screens.titlefrm().show(); }, lcApp());
-    return app->exec();
+    const int status = app->exec();
+    // Results a full or missing folder kept back get a last chance before they are gone.
+    if (!saveWaitingResults(program.screens))
+        qCWarning(lcApp) << "results that could not be added to the class record are lost";
+    return status;
 }

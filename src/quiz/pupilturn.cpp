@@ -77,8 +77,14 @@ QString recordTurn(Screens &screens, const QDateTime &finished)
     if (turn.kind != AttemptKind::Activity)
         attempt.wrong = wrongAnswers(m);
 
+    screens.state<UnrecordedAttempts>().waiting.append(attempt);
+    saveWaitingResults(screens);
+    return turn.pupil;
+}
+
+bool saveWaitingResults(Screens &screens)
+{
     UnrecordedAttempts &unrecorded = screens.state<UnrecordedAttempts>();
-    unrecorded.waiting.append(attempt);
     const ClassRecord record(screens.classroom());
     try {
         while (!unrecorded.waiting.isEmpty()) {
@@ -86,11 +92,12 @@ QString recordTurn(Screens &screens, const QDateTime &finished)
             unrecorded.waiting.removeFirst();
         }
         unrecorded.reason.clear();
+        return true;
     } catch (const FileError &error) {
         unrecorded.reason = QString::fromStdString(error.what());
         // No names in the log: pupils' results stay in the classroom folder.
         qCWarning(lcQuiz) << unrecorded.waiting.size()
                           << "results could not be added to the class record:" << error.what();
+        return false;
     }
-    return turn.pupil;
 }

@@ -37,3 +37,7 @@ void startTurn(Screens &screens, AttemptKind kind, const QString &title,
 // is logged and kept for the Class Record screen, and the attempt tried again with the next one;
 // the pupil sees nothing of it. Returns the pupil's name, or nothing when no turn was recorded.
 QString recordTurn(Screens &screens, const QDateTime &finished);
+
+// Adds the results still waiting (see UnrecordedAttempts) to the record, in the order they were
+// finished; the program tries once more as it closes. Returns whether none is left waiting.
+bool saveWaitingResults(Screens &screens);
