@@ -7,7 +7,8 @@ Starts a virtual display, a private session bus and the AT-SPI bus of its own, r
 on a fresh classroom folder, presses "OK" on the title screen and checks on the main menu that
 the live entries are push buttons by their captions, the greyed ones are push buttons that are
 not sensitive, the sound options are radio buttons whose marks follow a press, and a screen
-laid over the menu hides the menu's entries.
+laid over the menu hides the menu's entries; then, with the class record on, that the quiz's
+"Who is doing this?" offers the names as push buttons and a press on one starts the quiz.
 
 Usage: screen_reader_test.py KELVARIN_PROGRAM
 Exits 77 (skipped) when Xvfb, dbus-daemon or the AT-SPI bus or Python bindings are missing.
@@ -205,6 +206,12 @@ def main():
 
         environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                            PULSE_SERVER="unix:/nonexistent/kelvarin-no-sound")
+        # The class record on, so the quiz first asks who is doing it.
+        os.makedirs(os.path.join(classroom, "record"))
+        with open(os.path.join(classroom, "record", "settings.txt"), "w") as settings:
+            settings.write("on=yes\n")
+        with open(os.path.join(classroom, "record", "class.txt"), "w") as names:
+            names.write("Amira\nBen\n")
         kelvarin = processes.start([program, "--classroom", classroom], env=environment)
         app = wait_for("the program on the AT-SPI bus",
                        lambda: running(kelvarin) and find_program(pyatspi, kelvarin.pid))
@@ -225,9 +232,16 @@ def main():
         wait_for("the topic menu", lambda: named(pyatspi, app, "Key Facts"))
         if named(pyatspi, app, "Worksheet Catalogue"):
             fail("the main menu's entries still show under the topic menu")
+        press(pyatspi, named(pyatspi, app, "Multiple Choice"), "Press")
+        ben = wait_for("the names to pick from", lambda: named(pyatspi, app, "Ben"))
+        for choice in [ben, named(pyatspi, app, "Amira"), named(pyatspi, app, "Not on the list")]:
+            if choice is None or choice.getRole() != pyatspi.ROLE_PUSH_BUTTON:
+                fail(f"{choice and choice.name!r} on the name picker is not a push button")
+        press(pyatspi, ben, "Press")
+        wait_for("the quiz", lambda: named(pyatspi, app, "Question 1"))
         if kelvarin.poll() is not None:
             fail(f"the program ended with status {kelvarin.returncode}")
-        print("the main menu reads as a screen reader needs it")
+        print("the main menu and the name picker read as a screen reader needs them")
     finally:
         processes.end_all()
         shutil.rmtree(classroom, ignore_errors=True)
