@@ -177,3 +177,15 @@ TEST_F(ClassRecordScreenTest, TeacherReadsExportsAndPrintsTheRecord)
     EXPECT_EQ(printer.records().last(), "EndDoc");
     EXPECT_EQ(messageBoxes.asked.value(1), "The class record is now printing.");
 }
+
+// A record folder that is not a folder: the teacher is told why, and no blank screen is left.
+TEST_F(ClassRecordScreenTest, ARecordThatCannotBeReadIsReportedAndNothingOpens)
+{
+    writeFile("record", "not a folder");
+    screen().open();
+    ASSERT_EQ(messageBoxes.asked.size(), 1);
+    EXPECT_TRUE(messageBoxes.asked[0].startsWith("The class record could not be read.\n"))
+        << messageBoxes.asked[0].toStdString();
+    finishHandlers();
+    EXPECT_FALSE(screens->isLoaded("ClassRecord"));
+}

@@ -147,7 +147,16 @@ void ClassRecordScreen::Form_Load()
 
 void ClassRecordScreen::open()
 {
-    m_read = ClassRecord(m_screens.classroom()).read();
+    try {
+        m_read = ClassRecord(m_screens.classroom()).read();
+    } catch (const FileError &error) {
+        // A record folder taken away or replaced: say why rather than show an empty record.
+        qCWarning(lcWorksheets) << "cannot read the class record:" << error.what();
+        m_screens.platform().messageBoxes.show("The class record could not be read.\n" +
+                                               QString::fromStdString(error.what()));
+        m_screens.unload(*this);
+        return;
+    }
     fillTable();
     show();
 }
