@@ -98,7 +98,7 @@ TEST_F(ClassRecordScreenTest, TeacherReadsExportsAndPrintsTheRecord)
     record(lastYear, "Ali", "room-1", K::Quiz, topic, 9, 10, {{3, "C"}});
     record(lastYear.addSecs(60), "Ben", "room-2", K::Activity, labelling, 5, 6);
     record(week, "Ali", "room-1", K::Quiz, topic, 6, 10, {{3, "B"}, {5, "C"}, {7, "D"}, {9, "A"}});
-    record(week.addSecs(60), "ben", "room-2", K::Quiz, topic, 8, 10, {{3, "B"}, {7, "A"}});
+    record(week.addSecs(60), "ben", "room-2", K::Quiz, topic, 8, 10, {{3, "B"}, {7, "-"}});
     record(week.addSecs(120), "Cara", "room-2", K::Worksheet, "Magnets", 4, 10, {{3, "A"}});
     classroom.writeFile("record/room-3.csv",
                         AttemptCsv::byteOrderMark() + AttemptCsv::headerLine() + "cut short,\r\n");
@@ -129,11 +129,13 @@ TEST_F(ClassRecordScreenTest, TeacherReadsExportsAndPrintsTheRecord)
     loadQuestionSetFile(classroom.folder(), set, topicQuestionSetFile(topic));
     const QString chart = screen().Chart1->text();
     EXPECT_TRUE(chart.contains("Question 3: " + set.QuestionText[3])) << chart.toStdString();
-    EXPECT_TRUE(chart.contains(" 2 of 2 answered wrongly; most chose B (" + set.AnswerB[3] +
+    EXPECT_TRUE(chart.contains(" 2 of 2 pupils answered wrongly; most chose B (" + set.AnswerB[3] +
                                "), 2 times.\nQuestion 4"));
+    EXPECT_TRUE(chart.contains(" 2 of 2 pupils answered wrongly; most chose no answer, 1 time."))
+        << "a question left unanswered is recorded as -";
     clickColumnHeading(1);
     EXPECT_EQ(screen().Chart1->text().section('\n', 3, 3),
-              "Question 3. 1 of 1 answered wrongly; most chose A, 1 time.");
+              "Question 3. 1 of 1 pupil answered wrongly; most chose A, 1 time.");
 
     clickCell(1, 0);
     EXPECT_EQ(screen().Label8->Caption(), "Ben, newest first:");

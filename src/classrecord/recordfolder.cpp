@@ -2,6 +2,7 @@
 #include "classrecord/recordfolder.h"
 
 #include "files/errors.h"
+#include "files/filebytes.h"
 
 #include <QFile>
 #include <cerrno>
@@ -147,29 +148,7 @@ std::optional<QByteArray> readAt(int folder, const QString &fileName, const QStr
         return std::nullopt;
     if (file.get() < 0)
         fail(path, systemReason(errno));
-    struct stat status {
-    };
-    if (::fstat(file.get(), &status) != 0)
-        fail(path, systemReason(errno));
-    if (!S_ISREG(status.st_mode))
-        fail(path, QStringLiteral("not a regular file"));
-    if (status.st_size > RecordFolder::MostFileBytes)
-        fail(path,
-             QStringLiteral("too large (%1 bytes) to be a class record file").arg(status.st_size));
-    QByteArray bytes;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            fail(path, systemReason(errno));
-        if (got == 0)
-            return bytes;
-        if (bytes.size() + got > RecordFolder::MostFileBytes)
-            fail(path, QStringLiteral("grew too large while it was read"));
-        bytes.append(buffer, got);
-    }
+    return readOpenRegularFile(file.get(), path, RecordFolder::MostFileBytes);
 }
 
 QStringList namesEndingIn(int folder, const QString &suffix)

@@ -101,13 +101,19 @@ QList<Standing> standings(const QList<Attempt> &attempts)
 QuestionAnalysis analyseQuestions(const QList<Attempt> &attempts, AttemptKind kind,
                                   const QString &title)
 {
-    QuestionAnalysis analysis;
-    std::array<QMap<QString, int>, QuestionsAnalysed> answers;
+    QHash<QString, const Attempt *> firstTries;
     for (const Attempt &attempt : attempts) {
         if (attempt.kind != kind || attempt.title != title)
             continue;
-        ++analysis.attempts;
-        for (const WrongAnswer &wrong : attempt.wrong) {
+        const Attempt *&first = firstTries[pupilKey(attempt.pupil)];
+        if (!first || attempt.time < first->time)
+            first = &attempt;
+    }
+    QuestionAnalysis analysis;
+    analysis.pupils = int(firstTries.size());
+    std::array<QMap<QString, int>, QuestionsAnalysed> answers;
+    for (const Attempt *attempt : std::as_const(firstTries)) {
+        for (const WrongAnswer &wrong : attempt->wrong) {
             if (wrong.question < 1 || wrong.question > QuestionsAnalysed)
                 continue;
             ++analysis.questions[wrong.question - 1].wrong;

@@ -39,8 +39,11 @@ struct QuestionTally {
     int commonestCount = 0;
 };
 inline constexpr int QuestionsAnalysed = 10;
+// Each pupil counts once, by their first try among the attempts: the results screen shows a
+// pupil which questions they got wrong, so later tries say more about that review than about
+// how hard the questions were.
 struct QuestionAnalysis {
-    int attempts = 0;
+    int pupils = 0;
     std::array<QuestionTally, QuestionsAnalysed> questions; // question 1 first
 };
 QuestionAnalysis analyseQuestions(const QList<Attempt> &attempts, AttemptKind kind,

@@ -40,6 +40,11 @@ QByteArray readRegularFile(const QString &path, qint64 maxBytes)
     if (fd < 0)
         fail(path, systemReason());
     const Descriptor file{fd};
+    return readOpenRegularFile(fd, path, maxBytes);
+}
+
+QByteArray readOpenRegularFile(int fd, const QString &path, qint64 maxBytes)
+{
     // The status comes afresh from the file server: a FUSE mount of a network share keeps a
     // file's size for a moment and reads no further, so a file that another machine has just
     // rewritten longer would read cut short.

@@ -12,3 +12,7 @@ inline constexpr qint64 MaxReadableFileBytes = 4 * 1024 * 1024;
 // file's place is refused without waiting on it, as is a file larger than maxBytes.
 // Throws FileError naming the file and the reason.
 QByteArray readRegularFile(const QString &path, qint64 maxBytes = MaxReadableFileBytes);
+
+// The same for a file the caller has opened (non-blocking, so a FIFO never waits) and will
+// close; path names it in the errors.
+QByteArray readOpenRegularFile(int fd, const QString &path, qint64 maxBytes = MaxReadableFileBytes);

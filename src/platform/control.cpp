@@ -111,3 +111,10 @@ void Control::clicked()
     if (onClick)
         onClick();
 }
+
+QFont Control::scaledForChild(const QFont &font) const
+{
+    QFont scaled = font;
+    scaled.setPixelSize(std::max(1, toDisplayPixels(font.pixelSize(), displayScale())));
+    return scaled;
+}

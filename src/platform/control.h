@@ -53,6 +53,8 @@ protected:
     virtual void clicked();
     // Where the font of setFontSpec goes: the control itself, unless it paints through a child.
     virtual void applyFont(const QFont &font) { setFont(font); }
+    // The font at the display scale, for a child that is Qt's own widget and paints unscaled.
+    QFont scaledForChild(const QFont &font) const;
     // Sets one of the properties the control paints, and paints it anew.
     template <typename T> void setAndRepaint(T &property, const T &value)
     {

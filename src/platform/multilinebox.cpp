@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/multilinebox.h"
 
-#include "platform/displayscale.h"
-
 #include <QPlainTextEdit>
 
 MultiLineBox::MultiLineBox(QWidget *container)
@@ -45,9 +43,7 @@ void MultiLineBox::SetFocus()
 // The editor is Qt's own widget and paints unscaled, so its font is given at the display scale.
 void MultiLineBox::applyFont(const QFont &font)
 {
-    QFont scaled = font;
-    scaled.setPixelSize(std::max(1, toDisplayPixels(font.pixelSize(), displayScale())));
-    m_edit->setFont(scaled);
+    m_edit->setFont(scaledForChild(font));
 }
 
 // The editor is the whole box.

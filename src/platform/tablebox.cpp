@@ -92,8 +92,7 @@ void TableBox::setRowHeight(float twips)
 // The table is Qt's own widget and paints unscaled, so its font is given at the display scale.
 void TableBox::applyFont(const QFont &font)
 {
-    QFont scaled = font;
-    scaled.setPixelSize(std::max(1, toDisplayPixels(font.pixelSize(), displayScale())));
+    QFont scaled = scaledForChild(font);
     m_table->setFont(scaled);
     // The headings are set apart in bold; given their own font, they keep to the scale.
     scaled.setBold(true);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/textbox.h"
 
-#include "platform/displayscale.h"
 #include "platform/handleredge.h"
 
 #include <QApplication>
@@ -87,9 +86,7 @@ void TextBox::setStorable(std::function<bool(QStringView)> storable)
 // The editor is Qt's own widget and paints unscaled, so its font is given at the display scale.
 void TextBox::applyFont(const QFont &font)
 {
-    QFont scaled = font;
-    scaled.setPixelSize(std::max(1, toDisplayPixels(font.pixelSize(), displayScale())));
-    m_edit->setFont(scaled);
+    m_edit->setFont(scaledForChild(font));
 }
 
 void TextBox::setColours(const QColor &fore, const QColor &back)

@@ -29,6 +29,8 @@ public:
     void SetFocus();
     QLineEdit *editor() const { return m_edit; }
 
+    // The character code Enter gives onKeyPress.
+    static constexpr int EnterKey = 13;
     // Called for each typed character with its character code; setting it to 0 swallows it.
     std::function<void(int &keyAscii)> onKeyPress;
     std::function<void()> onChange;

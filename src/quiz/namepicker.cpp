@@ -14,7 +14,6 @@ namespace
 {
 
 constexpr int Columns = 4;
-constexpr int EnterKey = 13;
 // As long as the certificate's name box takes.
 constexpr int MostNameLength = 25;
 
@@ -53,9 +52,9 @@ NamePicker::NamePicker(Screens &screens) : Form(screens.stage(), lcQuiz()), m_sc
     Text1->setPlace({4200, 6960, 4800, 615});
     Text1->setFontSpec({"Times New Roman", 24, false});
     Text1->setMaxLength(MostNameLength);
-    Text1->editor()->setAccessibleName("Your first name");
+    Text1->setSpokenName("Your first name");
     Text1->onKeyPress = [this](int &key) {
-        if (key == EnterKey) {
+        if (key == TextBox::EnterKey) {
             key = 0;
             Label3_Click(TypedOk);
         }
@@ -73,7 +72,7 @@ void NamePicker::makeNameButtons()
         name->hide();
         addButton(
             Label2, i, name, [this](int index) { Label2_Click(index); },
-            [this](int index) { Label3_MouseMove(-1 - index); });
+            [this](int index) { Label2_MouseMove(index); });
     }
 }
 
@@ -114,16 +113,17 @@ void NamePicker::showTyping()
     Text1->SetFocus();
 }
 
-// Both the name buttons and the other buttons light up under the pointer; a name's index is
-// passed as -1 - index so one handler can tell them apart.
+// One button lights up under the pointer, a name or another.
+void NamePicker::Label2_MouseMove(int index)
+{
+    clearHighlights(Label3);
+    highlightButton(Label2, index);
+}
+
 void NamePicker::Label3_MouseMove(int index)
 {
     clearHighlights(Label2);
-    clearHighlights(Label3);
-    if (index >= 0)
-        highlightButton(Label3, index);
-    else
-        highlightButton(Label2, -1 - index);
+    highlightButton(Label3, index);
 }
 
 void NamePicker::Form_MouseMove(const MouseArgs &)
@@ -183,7 +183,7 @@ std::vector<QWidget *> NamePicker::tabOrder() const
     std::vector<QWidget *> order;
     for (int i = 0; i < NamesPerPage; ++i)
         order.push_back(&Label2[i]);
-    order.push_back(Text1);
+    order.push_back(Text1->editor());
     order.push_back(&Label3[TypedOk]);
     for (int index : {NotOnTheList, PreviousNames, MoreNames, Exit})
         order.push_back(&Label3[index]);

@@ -28,6 +28,7 @@ public:
     void ask(const QStringList &classList, std::function<void(const QString &)> chosen);
     void Form_MouseMove(const MouseArgs &args) override;
     void Label2_Click(int index);
+    void Label2_MouseMove(int index);
     void Label3_Click(int index);
     void Label3_MouseMove(int index);
     std::vector<QWidget *> tabOrder() const override;

@@ -10,6 +10,8 @@
 #include "quiz/quizrules.h"
 #include "quiz/quizsession.h"
 
+#include <optional>
+
 namespace
 {
 
@@ -27,18 +29,19 @@ QList<WrongAnswer> wrongAnswers(const QuizSession &m)
     return wrong;
 }
 
-// Whether the classroom keeps a record. A settings file that can't be read counts as off, so
-// the pupil can always get on; the teacher finds the reason in the log.
-bool recordIsOn(const ContentFolder &classroom, QStringList *classList)
+// The class list when the classroom keeps a record, nothing when it doesn't. A settings file
+// that can't be read counts as off, so the pupil can always get on; the teacher finds the
+// reason in the log.
+std::optional<QStringList> classListWhenOn(const ContentFolder &classroom)
 {
     try {
         const ClassRecordSettings settings(classroom);
-        *classList = settings.classList();
-        return settings.isOn();
+        if (settings.isOn())
+            return settings.classList();
     } catch (const FileError &error) {
         qCWarning(lcQuiz) << "the class record's settings could not be read:" << error.what();
-        return false;
     }
+    return std::nullopt;
 }
 
 } // namespace
@@ -47,12 +50,12 @@ void startTurn(Screens &screens, AttemptKind kind, const QString &title,
                const std::function<void()> &start)
 {
     screens.state<PupilTurn>() = {};
-    QStringList classList;
-    if (!recordIsOn(screens.classroom(), &classList)) {
+    const std::optional<QStringList> classList = classListWhenOn(screens.classroom());
+    if (!classList) {
         start();
         return;
     }
-    screens.namePicker().ask(classList, [&screens, kind, title, start](const QString &pupil) {
+    screens.namePicker().ask(*classList, [&screens, kind, title, start](const QString &pupil) {
         screens.state<PupilTurn>() = {
             .recording = true, .pupil = pupil, .kind = kind, .title = title};
         start();

@@ -51,6 +51,11 @@ QString attemptsText(int attempts)
     return QString::number(attempts) + (attempts == 1 ? " attempt" : " attempts");
 }
 
+QString pupilsText(int pupils)
+{
+    return QString::number(pupils) + (pupils == 1 ? " pupil" : " pupils");
+}
+
 // What a screen reader says for a cell, and the tip under the pointer.
 QString cellDescription(const QString &pupil, const RecordItem &item,
                         const std::optional<Standing> &standing)
@@ -117,9 +122,16 @@ void ClassRecordScreen::makeTables()
     Table1->setHeadingHeight(930);
     Table1->setRowHeight(300);
     Table1->table()->setAccessibleName(QStringLiteral("Pupils and their scores"));
-    connect(Table1->table(), &QTableWidget::currentCellChanged, this, [this](int row, int column) {
-        runHandler(*this, [=, this] { showCell(row, column); });
-    });
+    // Moving down a column keeps its analysis, so its set is read again only for another column.
+    connect(Table1->table(), &QTableWidget::currentCellChanged, this,
+            [this](int row, int column, int oldRow, int oldColumn) {
+                runHandler(*this, [=, this] {
+                    if (row != oldRow)
+                        showHistory(row);
+                    if (column != oldColumn)
+                        showAnalysis(column);
+                });
+            });
     connect(Table1->table()->horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int column) { runHandler(*this, [=, this] { showAnalysis(column); }); });
 
@@ -253,9 +265,9 @@ void ClassRecordScreen::showAnalysis(int column)
         return;
     }
     const QuestionAnalysis analysis = analyseQuestions(m_shown, item.kind, item.title);
-    Chart1->showQuestions(kindCaption(item.kind) + ": " + item.title + ", " +
-                              attemptsText(analysis.attempts) + ". Wrong answers:",
-                          analysis.attempts, questionLines(analysis, questionTexts(item)));
+    Chart1->showQuestions(kindCaption(item.kind) + ": " + item.title + ", " + "first tries of " +
+                              pupilsText(analysis.pupils) + ":",
+                          analysis.pupils, questionLines(analysis, questionTexts(item)));
 }
 
 // The set's words, when its file can still be read and has not been changed since the first of

@@ -22,7 +22,8 @@ QString wrongText(const QuestionLine &line)
 {
     QString text = QString::number(line.wrong) + " wrong";
     if (line.commonestCount > 0)
-        text += ", most " + line.commonest.left(1);
+        text += ", most " +
+                (line.commonestLetter == u'-' ? QStringLiteral("none") : line.commonestLetter);
     return text;
 }
 
@@ -34,11 +35,11 @@ QuestionChart::QuestionChart(QWidget *container) : TwipsWidget(container)
     setAccessibleName(QStringLiteral("Question analysis"));
 }
 
-void QuestionChart::showQuestions(const QString &heading, int attempts,
+void QuestionChart::showQuestions(const QString &heading, int pupils,
                                   const QList<QuestionLine> &lines)
 {
     m_heading = heading;
-    m_attempts = attempts;
+    m_pupils = pupils;
     m_lines = lines;
     changed();
 }
@@ -46,7 +47,7 @@ void QuestionChart::showQuestions(const QString &heading, int attempts,
 void QuestionChart::showNote(const QString &note)
 {
     m_heading = note;
-    m_attempts = 0;
+    m_pupils = 0;
     m_lines.clear();
     changed();
 }
@@ -55,7 +56,7 @@ QString QuestionChart::text() const
 {
     QStringList lines{m_heading};
     for (const QuestionLine &line : m_lines)
-        lines << questionLineText(line, m_attempts);
+        lines << questionLineText(line, m_pupils);
     return lines.join('\n');
 }
 
@@ -111,7 +112,7 @@ bool QuestionChart::event(QEvent *event)
     const double designY = help->pos().y() / displayScale();
     const int n = int(std::floor((designY - headingHeight) / rowHeight()));
     if (n >= 0 && n < m_lines.size())
-        QToolTip::showText(help->globalPos(), questionLineText(m_lines[n], m_attempts), this);
+        QToolTip::showText(help->globalPos(), questionLineText(m_lines[n], m_pupils), this);
     else
         QToolTip::hideText();
     return true;
@@ -133,7 +134,7 @@ void QuestionChart::paintQuestion(QPainter &painter, const QuestionLine &line, Q
 
     const QRect track(row.left() + textWidth + margin, row.top() + 3, barSpace, row.height() - 6);
     painter.fillRect(track, Colour::bevelLight);
-    const int length = m_attempts > 0 ? barSpace * line.wrong / m_attempts : 0;
+    const int length = m_pupils > 0 ? barSpace * line.wrong / m_pupils : 0;
     painter.fillRect(QRect(track.topLeft(), QSize(length, track.height())), Colour::wrongBar);
 
     painter.setPen(Colour::black);

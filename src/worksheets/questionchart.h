@@ -5,7 +5,7 @@
 #include "worksheets/recordview.h"
 
 // How the ten questions of one quiz or worksheet went: a bar for each, as long as the share of
-// attempts that got it wrong, with the question and the wrong answer chosen most. Its words are
+// pupils that got it wrong, with the question and the wrong answer chosen most. Its words are
 // also its accessible description, so a screen reader reads what the bars show.
 class QuestionChart : public TwipsWidget
 {
@@ -13,7 +13,7 @@ class QuestionChart : public TwipsWidget
 public:
     explicit QuestionChart(QWidget *container);
 
-    void showQuestions(const QString &heading, int attempts, const QList<QuestionLine> &lines);
+    void showQuestions(const QString &heading, int pupils, const QList<QuestionLine> &lines);
     // A sentence in place of the bars, when there is nothing to chart.
     void showNote(const QString &note);
     // What the chart says, a line for the heading and one for each question.
@@ -30,6 +30,6 @@ private:
     int rowHeight() const;
 
     QString m_heading;
-    int m_attempts = 0;
+    int m_pupils = 0;
     QList<QuestionLine> m_lines;
 };

@@ -24,7 +24,6 @@
 namespace
 {
 
-constexpr int Enter = 13;
 constexpr int ShortestPin = 4;
 constexpr float PinBoxLeft = 4500;
 constexpr float OkTopLocked = 3840;
@@ -103,15 +102,15 @@ void RecordSettings::makeBoxes()
     Text2 = makePinBox(this, 3120, "New PIN");
     Text3 = makePinBox(this, 3840, "New PIN again");
     Text1->onKeyPress = [this](int &key) {
-        if (key == Enter)
+        if (key == TextBox::EnterKey)
             Label3_Click(Ok);
     };
     Text2->onKeyPress = [this](int &key) {
-        if (key == Enter)
+        if (key == TextBox::EnterKey)
             Text3->SetFocus();
     };
     Text3->onKeyPress = [this](int &key) {
-        if (key == Enter)
+        if (key == TextBox::EnterKey)
             Label3_Click(Ok);
     };
 

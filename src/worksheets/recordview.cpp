@@ -134,12 +134,20 @@ QList<QuestionLine> questionLines(const QuestionAnalysis &analysis,
     QList<QuestionLine> lines;
     for (int n = 0; n < QuestionsAnalysed; ++n) {
         const QuestionTally &tally = analysis.questions[n];
-        QuestionLine line{n + 1, {}, tally.commonestWrongAnswer, tally.wrong, tally.commonestCount};
-        if (texts) {
+        QuestionLine line{n + 1,
+                          {},
+                          tally.commonestWrongAnswer,
+                          tally.wrong,
+                          tally.commonestCount,
+                          tally.commonestWrongAnswer};
+        if (texts)
             line.question = texts->questions.value(n);
-            const int letter = tally.commonestWrongAnswer.size() == 1
-                                   ? tally.commonestWrongAnswer.at(0).unicode() - u'A'
-                                   : -1;
+        // A pupil who went on without choosing is recorded as "-".
+        if (line.commonestLetter == u'-') {
+            line.commonest = QStringLiteral("no answer");
+        } else if (texts) {
+            const int letter =
+                line.commonestLetter.size() == 1 ? line.commonestLetter.at(0).unicode() - u'A' : -1;
             const QString words = texts->answers.value(n).value(letter);
             if (!words.isEmpty())
                 line.commonest += " (" + words + ")";
@@ -149,7 +157,7 @@ QList<QuestionLine> questionLines(const QuestionAnalysis &analysis,
     return lines;
 }
 
-QString questionLineText(const QuestionLine &line, int attempts)
+QString questionLineText(const QuestionLine &line, int pupils)
 {
     QString text = "Question " + QString::number(line.number);
     if (!line.question.isEmpty())
@@ -157,8 +165,8 @@ QString questionLineText(const QuestionLine &line, int attempts)
     // A question already ends its own sentence.
     if (!text.endsWith(u'?') && !text.endsWith(u'.') && !text.endsWith(u'!'))
         text += u'.';
-    text += ' ' + QString::number(line.wrong) + " of " + QString::number(attempts) +
-            " answered wrongly";
+    text += ' ' + QString::number(line.wrong) + " of " + QString::number(pupils) +
+            (pupils == 1 ? " pupil" : " pupils") + " answered wrongly";
     if (line.commonestCount > 0)
         text += "; most chose " + line.commonest + ", " + QString::number(line.commonestCount) +
                 (line.commonestCount == 1 ? " time" : " times");

@@ -48,6 +48,7 @@ struct QuestionLine {
     QString commonest; // the wrong answer chosen most ("B"), with its words when known
     int wrong = 0;
     int commonestCount = 0;
+    QString commonestLetter; // "B", or "-" when most chose no answer
 };
 // The question texts and answers of the set, entries 1 to 10, or none when it can't be read.
 struct QuestionTexts {
@@ -56,8 +57,9 @@ struct QuestionTexts {
 };
 QList<QuestionLine> questionLines(const QuestionAnalysis &analysis,
                                   const std::optional<QuestionTexts> &texts);
-// "Question 3: Which of these is magnetic? 4 of 12 answered wrongly; most chose B (Wood), 3 times."
-QString questionLineText(const QuestionLine &line, int attempts);
+// "Question 3: Which of these is magnetic? 4 of 12 pupils answered wrongly; most chose B (Wood), 3
+// times."
+QString questionLineText(const QuestionLine &line, int pupils);
 
 // "08/12/26 15:30", as the machine that recorded it showed the time.
 QString attemptTimeText(const Attempt &attempt);

@@ -30,7 +30,6 @@ constexpr int Questions = 10;
 constexpr int TitleLength = 25;
 constexpr int QuestionLength = 60;
 constexpr int AnswerLength = 30;
-constexpr int Enter = 13;
 
 // Label1's own captions come first; each question adds its caption and its four letters.
 constexpr int FirstQuestionCaption = 2;
@@ -172,19 +171,19 @@ void Wizard::Label3_MouseMove(int index)
 
 void Wizard::Text1_KeyPress(int &keyAscii)
 {
-    if (keyAscii == Enter)
+    if (keyAscii == TextBox::EnterKey)
         Text2[0].SetFocus();
 }
 
 void Wizard::Text2_KeyPress(int index, int &keyAscii)
 {
-    if (keyAscii == Enter)
+    if (keyAscii == TextBox::EnterKey)
         Text3[4 * index].SetFocus();
 }
 
 void Wizard::Text3_KeyPress(int index, int &keyAscii)
 {
-    if (keyAscii != Enter)
+    if (keyAscii != TextBox::EnterKey)
         return;
     if (index % 4 < 3)
         Text3[index + 1].SetFocus();
